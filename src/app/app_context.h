@@ -1,0 +1,19 @@
+#pragma once
+// What the main window shares with every window and operation it starts; it lives as long
+// as the program.
+
+#include "pat/pat_run_state.h"
+#include "shell/session.h"
+
+class QWidget;
+
+namespace mirtote::app {
+
+struct AppContext {
+  Session session;             // start folder, settings store, Qt host
+  pat::PatRunState pat_run;    // run options and per-race values of the PAT runs
+  QWidget* main_window = nullptr;
+  bool command_running = false;  // re-entry guard: one command at a time
+};
+
+}  // namespace mirtote::app

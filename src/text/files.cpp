@@ -1,0 +1,220 @@
+#include "text/files.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <random>
+
+#include "text/chars.h"
+#include "text/cp932.h"
+
+namespace mirtote::text {
+namespace {
+
+void SetError(std::string* error, std::string text) {
+  if (error) *error = std::move(text);
+}
+
+std::string SystemReason(int err) {
+  return std::strerror(err);
+}
+
+// Splits a setting or pattern into components on "/" and "\".
+std::vector<std::string> SplitPath(std::string_view s) {
+  std::vector<std::string> parts;
+  std::string current;
+  for (char c : s) {
+    if (c == '/' || c == '\\') {
+      parts.push_back(current);
+      current.clear();
+    } else {
+      current += c;
+    }
+  }
+  parts.push_back(current);
+  return parts;
+}
+
+bool IsHidden(const std::string& name) {
+  return !name.empty() && name[0] == '.';
+}
+
+}  // namespace
+
+std::string PathText(const fs::path& path) {
+  return path.string();
+}
+
+std::optional<std::string> ReadWholeFile(const fs::path& path, std::string* error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    SetError(error, PathText(path) + " を開けません: " + SystemReason(errno));
+    return std::nullopt;
+  }
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    SetError(error, PathText(path) + " を読めません: " + SystemReason(errno));
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+RecordFile::RecordFile(std::string bytes, size_t record_length)
+    : bytes_(std::move(bytes)), length_(record_length == 0 ? 1 : record_length) {
+  count_ = bytes_.size() / length_;
+}
+
+std::optional<RecordFile> RecordFile::Open(const fs::path& path, size_t record_length,
+                                           std::string* error) {
+  auto bytes = ReadWholeFile(path, error);
+  if (!bytes) return std::nullopt;
+  return RecordFile(std::move(*bytes), record_length);
+}
+
+std::string_view RecordFile::Record(size_t k) const {
+  if (k == 0 || k > count_) return {};
+  return std::string_view(bytes_).substr((k - 1) * length_, length_);
+}
+
+void RecordFileBuilder::Append(std::string_view record) {
+  std::string r(record.substr(0, length_));
+  r.resize(length_, ' ');
+  bytes_ += r;
+}
+
+bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string* error) {
+  fs::path folder = path.parent_path();
+  if (folder.empty()) folder = ".";
+  std::random_device rd;
+  fs::path temp = folder / ("." + path.filename().string() + ".tmp" + std::to_string(rd()));
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    SetError(error, PathText(path) + " を作成できません: " + SystemReason(errno));
+    return false;
+  }
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      int err = errno;
+      ::close(fd);
+      ::unlink(temp.c_str());
+      SetError(error, PathText(path) + " に書き込めません: " + SystemReason(err));
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    int err = errno;
+    ::unlink(temp.c_str());
+    SetError(error, PathText(path) + " に書き込めません: " + SystemReason(err));
+    return false;
+  }
+  if (::rename(temp.c_str(), path.c_str()) != 0) {
+    int err = errno;
+    ::unlink(temp.c_str());
+    SetError(error, PathText(path) + " を置き換えられません: " + SystemReason(err));
+    return false;
+  }
+  return true;
+}
+
+bool WriteTextFile(const fs::path& path, std::string_view text, std::string* error) {
+  std::string bytes = EncodeCp932(text);
+  bytes += "\r\n";
+  return WriteFileAtomic(path, bytes, error);
+}
+
+std::vector<std::string> ListPlainFiles(const fs::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  fs::directory_iterator it(folder, ec);
+  if (ec) return names;
+  for (; it != fs::directory_iterator(); it.increment(ec)) {
+    if (ec) break;
+    std::string name = it->path().filename().string();
+    if (IsHidden(name)) continue;
+    std::error_code type_ec;
+    if (!it->is_regular_file(type_ec)) continue;
+    names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::optional<fs::path> FindIgnoringCase(const fs::path& folder, std::string_view name) {
+  std::error_code ec;
+  fs::path exact = folder / std::string(name);
+  if (fs::exists(exact, ec)) return exact;
+  std::vector<std::string> matches;
+  fs::directory_iterator it(folder, ec);
+  if (ec) return std::nullopt;
+  for (; it != fs::directory_iterator(); it.increment(ec)) {
+    if (ec) break;
+    std::string entry = it->path().filename().string();
+    if (EqualsIgnoringAsciiCase(entry, name)) matches.push_back(entry);
+  }
+  if (matches.empty()) return std::nullopt;
+  std::sort(matches.begin(), matches.end());
+  return folder / matches.front();
+}
+
+fs::path ResolveFolder(const fs::path& current_folder, std::string_view setting) {
+  std::vector<std::string> parts = SplitPath(setting);
+  bool absolute = !setting.empty() && (setting[0] == '/' || setting[0] == '\\');
+  fs::path result = absolute ? fs::path("/") : current_folder;
+  for (const std::string& part : parts) {
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      result = result.parent_path();
+      continue;
+    }
+    auto found = FindIgnoringCase(result, part);
+    result = found ? *found : result / part;
+  }
+  return result;
+}
+
+bool NameMatches(std::string_view pattern, std::string_view name) {
+  // Iterative wildcard match with back-tracking to the last "*".
+  size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
+  auto same = [](char a, char b) {
+    if (a >= 'a' && a <= 'z') a = static_cast<char>(a - 'a' + 'A');
+    if (b >= 'a' && b <= 'z') b = static_cast<char>(b - 'a' + 'A');
+    return a == b;
+  };
+  while (n < name.size()) {
+    if (p < pattern.size() && (pattern[p] == '?' || same(pattern[p], name[n]))) {
+      ++p;
+      ++n;
+    } else if (p < pattern.size() && pattern[p] == '*') {
+      star = p++;
+      mark = n;
+    } else if (star != std::string_view::npos) {
+      p = star + 1;
+      n = ++mark;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+bool AnyFileMatches(std::string_view pattern, const fs::path& current_folder) {
+  size_t cut = pattern.find_last_of("/\\");
+  std::string_view folder_part = cut == std::string_view::npos ? "" : pattern.substr(0, cut + 1);
+  std::string_view name_part = cut == std::string_view::npos ? pattern : pattern.substr(cut + 1);
+  fs::path folder = ResolveFolder(current_folder, folder_part);
+  if (name_part.empty()) name_part = "*";
+  for (const std::string& name : ListPlainFiles(folder))
+    if (NameMatches(name_part, name)) return true;
+  return false;
+}
+
+}  // namespace mirtote::text

@@ -1,0 +1,161 @@
+#include "pat/pat_run.h"
+
+#include <array>
+#include <string>
+#include <unordered_set>
+
+#include "pat/odds_tables.h"
+#include "pat/pat_file.h"
+#include "pat/posting.h"
+#include "pat/race_text.h"
+#include "shell/settings_keys.h"
+#include "text/chars.h"
+#include "text/files.h"
+#include "text/number.h"
+#include "vocab/venues.h"
+
+namespace mirtote::pat {
+
+namespace {
+
+constexpr int kVenues = 10;
+constexpr int kDays = 8;
+constexpr int kRaces = 12;
+
+constexpr const char* kProgressTitle = "【 PAT for Win 】オッズデータ取り込み中";
+
+// Which venues and days of the folder have ZO files, and the upper-cased names present.
+struct FolderScan {
+  int file_count = 0;
+  std::array<bool, kVenues + 1> venue_present{};                       // index 1-10
+  std::array<std::array<bool, kDays + 1>, kVenues + 1> day_present{};  // [venue][day 1-8]
+  std::unordered_set<std::string> upper_names;
+};
+
+FolderScan ScanPatFolder(const std::filesystem::path& folder) {
+  FolderScan scan;
+  for (const std::string& name : text::ListPlainFiles(folder)) {
+    std::string upper = text::AsciiUpper(name);
+    scan.upper_names.insert(upper);
+    if (upper.size() < 3 || !upper.starts_with("ZO") || !upper.ends_with("JRA")) continue;
+    ++scan.file_count;
+    if (upper.size() < 4) continue;
+    const vocab::Venue* venue = vocab::VenueByChar(upper[3]);
+    if (venue == nullptr) continue;
+    scan.venue_present[venue->number] = true;
+    // A fifth character that is not a day digit marks no day.
+    int day = upper.size() >= 5 ? static_cast<int>(text::ValInt(upper.substr(4, 1))) : 0;
+    if (day >= 1 && day <= kDays) scan.day_present[venue->number][day] = true;
+  }
+  return scan;
+}
+
+std::string ProgressText(int file_count, int ordinal, const char* ending) {
+  return "【 " + text::DecimalText(file_count) + " ﾌｧｲﾙ中 " + text::DecimalText(ordinal) +
+         " ﾌｧｲﾙ目 】" + ending;
+}
+
+void ReportMissingFiles(Host& host, PatRunState& state) {
+  if (state.race_card_missing) {
+    host.ShowMessage(
+        "該当する出馬表ファイルが無いようです。\r"
+        "JRA-VANよりLZH形式ファイルを入手し、\r"
+        "本ソフトで解凍してください。\r",
+        "出馬表ファイル確認", MessageIcon::kExclamation);
+    state.race_card_missing = false;
+  }
+  if (state.jockey_missing) {
+    host.ShowMessage(
+        "一部の騎手名が検索できなかったため、\r"
+        "スペースで置き換えました。\r"
+        "最新の騎手ファイルを使用してください。\r",
+        "騎手ファイル確認", MessageIcon::kExclamation);
+    state.jockey_missing = false;
+  }
+}
+
+class OddsRun {
+ public:
+  OddsRun(Session& session, PatRunState& state, std::filesystem::path folder)
+      : session_(session), state_(state), scan_(ScanPatFolder(folder)) {
+    summary_.pat_folder = std::move(folder);
+    summary_.file_count = scan_.file_count;
+  }
+
+  PatRunSummary Run() {
+    Host& host = session_.host;
+    host.ShowProgress(kProgressTitle, 0, scan_.file_count);
+
+    // Main pass: the earliest day of each venue, with the race selection.
+    for (int venue = 1; venue <= kVenues; ++venue) {
+      for (int day = 1; day <= kDays; ++day) {
+        host.Yield();
+        if (scan_.day_present[venue][day]) {
+          ProcessDay(venue, day, /*advance_sale=*/false);
+          break;
+        }
+      }
+    }
+
+    // Advance-sale pass: the day after the earliest pair of consecutive days, every race.
+    if (state_.race_selection[0]) {
+      for (int venue = 1; venue <= kVenues; ++venue) {
+        for (int day = 1; day < kDays; ++day) {
+          host.Yield();
+          if (scan_.day_present[venue][day] && scan_.day_present[venue][day + 1]) {
+            ProcessDay(venue, day + 1, /*advance_sale=*/true);
+            break;
+          }
+        }
+      }
+    }
+
+    host.CloseProgress();
+    ReportMissingFiles(host, state_);
+    return summary_;
+  }
+
+ private:
+  void ProcessDay(int venue_number, int day, bool advance_sale) {
+    const vocab::Venue* venue = vocab::VenueByNumber(venue_number);
+    if (venue == nullptr) return;
+    char day_char = static_cast<char>('0' + day);
+    for (int race = 1; race <= kRaces; ++race) {
+      std::string zo_name = PatFileName(PatKind::kZo, venue->code_char, day_char, RaceChar(race));
+      if (!scan_.upper_names.contains(zo_name)) continue;
+      ++summary_.files_met;
+      bool selected = advance_sale || state_.race_selection[race];
+      session_.host.SetProgressCaption(
+          ProgressText(scan_.file_count, summary_.files_met,
+                       selected ? "を処理中です。" : "はキャンセルです。"));
+      session_.host.SetProgressValue(summary_.files_met);
+      if (!selected) continue;
+
+      std::string uo_name = PatFileName(PatKind::kUo, venue->code_char, day_char, RaceChar(race));
+      RaceTextRequest request{summary_.pat_folder, zo_name, advance_sale};
+      BuildRaceText(request, session_, state_, carry_);
+      AppendOddsTables(summary_.pat_folder, zo_name, uo_name, state_);
+      PostOutcome outcome = PostRace(session_, state_, summary_.pat_folder, posting_);
+      if (outcome != PostOutcome::kLeftOut) ++summary_.races_posted;
+    }
+  }
+
+  Session& session_;
+  PatRunState& state_;
+  FolderScan scan_;
+  PatRunSummary summary_;
+  RaceTextCarry carry_;
+  PostingRun posting_;
+};
+
+}  // namespace
+
+PatRunSummary RunPatOdds(Session& session, PatRunState& state) {
+  state.race_card_missing = false;
+  state.jockey_missing = false;
+  std::string setting = session.settings.GetOr(keys::kStartup, keys::kPatInstFolder, "File");
+  std::filesystem::path folder = text::ResolveFolder(session.start_folder, setting);
+  return OddsRun(session, state, std::move(folder)).Run();
+}
+
+}  // namespace mirtote::pat

@@ -70,17 +70,17 @@ inline constexpr size_t kHeaderSizePat31 = 150;
 
 // Header fields as the writers supply them; each is padded or cut to its width.
 struct PatHeader {
-  std::string date8;        // "19980510"
-  std::string venue_name;   // two full-width characters
-  std::string century2;     // "19" / "20"
-  std::string year2;        // "98"
-  std::string meeting2;     // "03"
-  std::string day2;         // "08"
-  std::string race2;        // "11" or " 5" / "05"
-  std::string time_kind2;   // "01", "03", "11", ...
-  std::string time4;        // "1540"; two spaces as hour when no time applies
-  std::string race_name;    // up to 14 full-width characters
-  std::string conditions;   // up to 64 bytes
+  std::string date8;       // "19980510"
+  std::string venue_name;  // two full-width characters
+  std::string century2;    // "19" / "20"
+  std::string year2;       // "98"
+  std::string meeting2;    // "03"
+  std::string day2;        // "08"
+  std::string race2;       // "11" or " 5" / "05"
+  std::string time_kind2;  // "01", "03", "11", ...
+  std::string time4;       // "1540"; two spaces as hour when no time applies
+  std::string race_name;   // up to 14 full-width characters
+  std::string conditions;  // up to 64 bytes
   int runners = 0;
   // When not empty, written as the runner count instead of `runners` (a writer that copies
   // the count text as it found it); `runners` still gives the quinella pairs when set.
@@ -119,8 +119,8 @@ struct PairOdds {
 
 struct ZoContent {
   PatHeader header;
-  std::array<HorseOdds, kMaxHorses> horses;        // index i-1 for horse i
-  std::array<PairOdds, kBracketPairs> brackets;    // index k-1 for bracket slot k
+  std::array<HorseOdds, kMaxHorses> horses;      // index i-1 for horse i
+  std::array<PairOdds, kBracketPairs> brackets;  // index k-1 for bracket slot k
 };
 
 struct UoContent {
@@ -150,12 +150,12 @@ class ZoReader {
   // race number's leading space read as "0". `venue_code2` comes from the file name.
   std::string RaceKey(std::string_view venue_code2) const;
   int RunnerCount() const;
-  std::string_view WinOdds(int horse) const;        // 5 bytes
-  std::string_view PlaceLow(int horse) const;       // 5 bytes
-  std::string_view PlaceHigh(int horse) const;      // 5 bytes
-  std::string_view BracketOdds(int k) const;        // 5 bytes, slot k = 1..36
-  std::string_view HorseState(int horse) const;     // 1 byte: "0", "9" or space
-  std::string_view BracketState(int k) const;       // 1 byte: "0", "9" or space
+  std::string_view WinOdds(int horse) const;                  // 5 bytes
+  std::string_view PlaceLow(int horse) const;                 // 5 bytes
+  std::string_view PlaceHigh(int horse) const;                // 5 bytes
+  std::string_view BracketOdds(int k) const;                  // 5 bytes, slot k = 1..36
+  std::string_view HorseState(int horse) const;               // 1 byte: "0", "9" or space
+  std::string_view BracketState(int k) const;                 // 1 byte: "0", "9" or space
   std::string_view Field(size_t offset, size_t width) const;  // any header field
   // A header field decoded from CP932 (venue name, race name, conditions).
   std::string Text(size_t offset, size_t width) const;
@@ -168,7 +168,7 @@ class ZoReader {
 class UoReader {
  public:
   explicit UoReader(std::string_view bytes) : bytes_(bytes) {}
-  std::string_view QuinellaOdds(int k) const;  // 6 bytes, slot k = 1..153
+  std::string_view QuinellaOdds(int k) const;   // 6 bytes, slot k = 1..153
   std::string_view QuinellaState(int k) const;  // 1 byte: "0", "9" or space
   std::string_view Field(size_t offset, size_t width) const;
 

@@ -1,0 +1,21 @@
+#include "cli/command_registry.h"
+
+#include "cli/settings_command.h"
+
+namespace mirtote::cli {
+
+std::vector<std::unique_ptr<Command>> CreateCommands() {
+  std::vector<std::unique_ptr<Command>> commands;
+  // One line per command.
+  commands.push_back(std::make_unique<SettingsCommand>());
+  return commands;
+}
+
+std::unique_ptr<Command> FindCommand(std::string_view name) {
+  for (auto& command : CreateCommands()) {
+    if (command->name() == name) return std::move(command);
+  }
+  return nullptr;
+}
+
+}  // namespace mirtote::cli

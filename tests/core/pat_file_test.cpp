@@ -1,0 +1,294 @@
+#include "pat/pat_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+#include "text/number.h"
+
+namespace mirtote::pat {
+namespace {
+
+using mirtote::testing::Sjis;
+using mirtote::testing::SjisField;
+
+PatHeader SampleHeader(int runners) {
+  PatHeader h;
+  h.date8 = "19980510";
+  h.venue_name = "東京";
+  h.century2 = "19";
+  h.year2 = "98";
+  h.meeting2 = "03";
+  h.day2 = "08";
+  h.race2 = " 5";
+  h.time_kind2 = "01";
+  h.time4 = "1540";
+  h.race_name = "天皇賞（秋）";
+  h.conditions = "サラ系４歳上オープン";
+  h.runners = runners;
+  return h;
+}
+
+std::string SampleHeaderBytes(PatLayout layout, std::string_view runners) {
+  std::string h =
+      "19980510"
+      "19980510"
+      "02"
+      "19980510"
+      "01" +
+      Sjis("東京") +
+      "19"
+      "98"
+      "03"
+      "08"
+      " 5"
+      "01"
+      "1540" +
+      SjisField("天皇賞（秋）", 28) + SjisField("サラ系４歳上オープン", 64);
+  if (layout == PatLayout::kPat31) h += std::string(8, ' ');
+  return h + std::string(runners);
+}
+
+// 12 runners, horse 3 scratched; bracket (2,2) not sold, (7,8) blank, (8,8) without odds.
+ZoContent SampleZo() {
+  ZoContent zo;
+  zo.header = SampleHeader(12);
+  for (int i = 1; i <= 12; ++i) {
+    HorseOdds& h = zo.horses[i - 1];
+    h.state = HorseOdds::State::kRunning;
+    h.win = OddsText(10 * i + 5);
+    h.place_low = OddsText(10 + i);
+    h.place_high = OddsText(20 + i);
+  }
+  zo.horses[2].state = HorseOdds::State::kScratched;
+  zo.horses[11].win = "123.4";
+  for (int k = 1; k <= kBracketPairs; ++k) {
+    zo.brackets[k - 1] = {PairOdds::State::kSold, OddsText(k * 11), 0, 0};
+  }
+  zo.brackets[BracketSlotOf(2, 2) - 1].state = PairOdds::State::kNotSold;
+  zo.brackets[BracketSlotOf(7, 8) - 1].state = PairOdds::State::kBlank;
+  zo.brackets[BracketSlotOf(8, 8) - 1].state = PairOdds::State::kNoOdds;
+  return zo;
+}
+
+TEST(PatNames, FileNameAndRaceCharacters) {
+  EXPECT_EQ(PatFileName(PatKind::kZo, '5', '3', RaceChar(10)), "ZO-53A.JRA");
+  EXPECT_EQ(PatFileName(PatKind::kUo, 'a', '1', 'b'), "UO-A1B.JRA");
+  EXPECT_EQ(RaceChar(1), '1');
+  EXPECT_EQ(RaceChar(9), '9');
+  EXPECT_EQ(RaceChar(11), 'B');
+  EXPECT_EQ(RaceChar(12), 'C');
+  EXPECT_EQ(RaceChar(0), '\0');
+  EXPECT_EQ(RaceChar(13), '\0');
+  EXPECT_EQ(RaceOfChar('C'), 12);
+  EXPECT_EQ(RaceOfChar('a'), 10);
+  EXPECT_EQ(RaceOfChar('7'), 7);
+  EXPECT_EQ(RaceOfChar('0'), 0);
+  EXPECT_EQ(RaceOfChar('D'), 0);
+  EXPECT_EQ(ParsePatType("PAT95"), PatLayout::kPat95);
+  EXPECT_EQ(ParsePatType("PAT31"), PatLayout::kPat31);
+  EXPECT_EQ(ParsePatType("pat95"), std::nullopt);
+  EXPECT_EQ(ParsePatType(""), std::nullopt);
+}
+
+TEST(PatPairs, BracketOrder) {
+  EXPECT_EQ(BracketPairOf(1), std::make_pair(1, 1));
+  EXPECT_EQ(BracketPairOf(8), std::make_pair(1, 8));
+  EXPECT_EQ(BracketPairOf(9), std::make_pair(2, 2));
+  EXPECT_EQ(BracketPairOf(36), std::make_pair(8, 8));
+  EXPECT_EQ(BracketPairOf(0), std::make_pair(0, 0));
+  EXPECT_EQ(BracketPairOf(37), std::make_pair(0, 0));
+  for (int k = 1; k <= kBracketPairs; ++k) {
+    const auto [a, b] = BracketPairOf(k);
+    EXPECT_EQ(BracketSlotOf(a, b), k);
+  }
+  EXPECT_EQ(BracketSlotOf(2, 1), 0);
+  EXPECT_EQ(BracketSlotOf(8, 9), 0);
+}
+
+TEST(PatPairs, QuinellaOrderDependsOnRunners) {
+  EXPECT_EQ(QuinellaSlotOf(1, 2, 10), 1);
+  EXPECT_EQ(QuinellaSlotOf(1, 10, 10), 9);
+  EXPECT_EQ(QuinellaSlotOf(2, 3, 10), 10);
+  EXPECT_EQ(QuinellaSlotOf(9, 10, 10), 45);
+  EXPECT_EQ(QuinellaSlotOf(2, 3, 18), 18);
+  EXPECT_EQ(QuinellaSlotOf(3, 3, 10), 0);
+  EXPECT_EQ(QuinellaSlotOf(1, 11, 10), 0);
+  EXPECT_EQ(QuinellaPairCount(18), kQuinellaPairs);
+  for (int n : {2, 9, 13, 18}) {
+    for (int k = 1; k <= QuinellaPairCount(n); ++k) {
+      const auto [a, b] = QuinellaPairOf(k, n);
+      EXPECT_EQ(QuinellaSlotOf(a, b, n), k) << n << " " << k;
+    }
+    EXPECT_EQ(QuinellaPairOf(QuinellaPairCount(n) + 1, n), std::make_pair(0, 0));
+  }
+}
+
+TEST(PatOdds, OddsText) {
+  EXPECT_EQ(OddsText(35), "3.5");
+  EXPECT_EQ(OddsText(0), "0.0");
+  EXPECT_EQ(OddsText(9999), "999.9");
+  EXPECT_EQ(OddsText(99999), "9999.9");
+  EXPECT_EQ(OddsText(-5), "-0.5");
+}
+
+TEST(PatZoFile, Pat95BytesAtEverySlot) {
+  const std::string f = BuildZoFile(SampleZo(), PatLayout::kPat95);
+  ASSERT_EQ(f.size(), kZoSizePat95);
+  EXPECT_EQ(f.substr(0, 142), SampleHeaderBytes(PatLayout::kPat95, "12"));
+  EXPECT_EQ(f.substr(142, 18), "0 1  1.5  1.1  2.1");
+  EXPECT_EQ(f.substr(142 + 18 * 2, 18), "9 3" + Sjis(" ﾄﾘｹｼ ﾄﾘｹｼ ﾄﾘｹｼ"));
+  EXPECT_EQ(f.substr(142 + 18 * 11, 18), "012123.4  2.2  3.2");
+  EXPECT_EQ(f.substr(142 + 18 * 12, 18 * 6), std::string(18 * 6, ' '));
+  EXPECT_EQ(f.substr(466, 10), "0 1-1  1.1");
+  EXPECT_EQ(f.substr(466 + 10 * 8, 10), "9 2-2" + Sjis(" ﾄﾘｹｼ"));
+  EXPECT_EQ(f.substr(466 + 10 * 33, 10), "0 7-7 37.4");
+  EXPECT_EQ(f.substr(466 + 10 * 34, 10), std::string(10, ' '));
+  EXPECT_EQ(f.substr(466 + 10 * 35, 10), "  8-8     ");
+  EXPECT_EQ(f.substr(826), "A\r\n");
+}
+
+TEST(PatZoFile, Pat31InsertsPadding) {
+  const std::string f = BuildZoFile(SampleZo(), PatLayout::kPat31);
+  ASSERT_EQ(f.size(), kZoSizePat31);
+  EXPECT_EQ(f.substr(0, 150), SampleHeaderBytes(PatLayout::kPat31, "12"));
+  EXPECT_EQ(f.substr(150, 18), "0 1  1.5  1.1  2.1");
+  EXPECT_EQ(f.substr(150 + 18 * 12, 18 * 6 + 72), std::string(18 * 6 + 72, ' '));
+  EXPECT_EQ(f.substr(546, 10), "0 1-1  1.1");
+  EXPECT_EQ(f.substr(546 + 10 * 35, 10), "  8-8     ");
+  EXPECT_EQ(f.substr(906), "A\r\n");
+}
+
+TEST(PatZoFile, HeaderTextFieldsCutByBytes) {
+  PatHeader h = SampleHeader(9);
+  h.race2 = "5";                                   // right-aligned: " 5"
+  h.race_name = "Ａあいうえおかきくけこさしすせ";  // 15 full-width characters: cut to 14
+  h.conditions = "x" + std::string(63, 'y') + "z";
+  h.runners_text = "09";
+  std::string bytes = BuildPatHeader(h, PatLayout::kPat95);
+  ASSERT_EQ(bytes.size(), kHeaderSizePat95);
+  EXPECT_EQ(bytes.substr(40, 2), " 5");
+  EXPECT_EQ(bytes.substr(48, 28), Sjis("Ａあいうえおかきくけこさしす"));
+  EXPECT_EQ(bytes.substr(76, 64), "x" + std::string(63, 'y'));
+  EXPECT_EQ(bytes.substr(140, 2), "09");
+
+  // An odd byte count left: the two-byte character that does not fit becomes a space.
+  h.race_name = "A" + std::string("あいうえおかきくけこさしすせ");
+  bytes = BuildPatHeader(h, PatLayout::kPat95);
+  EXPECT_EQ(bytes.substr(48, 28), "A" + Sjis("あいうえおかきくけこさしす") + " ");
+  h.race_name = "ﾄﾘｹｼ";  // half-width katakana take one byte each
+  bytes = BuildPatHeader(h, PatLayout::kPat95);
+  EXPECT_EQ(bytes.substr(48, 28), SjisField("ﾄﾘｹｼ", 28));
+  h.century2 = "20";
+  h.date8 = "20010203";
+  bytes = BuildPatHeader(h, PatLayout::kPat95);
+  EXPECT_EQ(bytes.substr(0, 8), "20010203");
+  EXPECT_EQ(bytes.substr(18, 8), "20010203");
+  EXPECT_EQ(bytes.substr(32, 2), "20");
+}
+
+TEST(PatZoFile, OddsTooWideKeepTheirWholePart) {
+  ZoContent zo;
+  zo.header = SampleHeader(1);
+  zo.horses[0] = {HorseOdds::State::kRunning, "1234.5", "", "12345678"};
+  const std::string f = BuildZoFile(zo, PatLayout::kPat95);
+  EXPECT_EQ(f.substr(142, 18), "0 1 1234     12345");
+  EXPECT_EQ(f.substr(466, 10), "  1-1     ");  // default bracket slot: no odds
+}
+
+TEST(PatZoReader, ReadsWhatTheWriterWrote) {
+  const std::string f = BuildZoFile(SampleZo(), PatLayout::kPat95);
+  const ZoReader r(f);
+  EXPECT_EQ(r.RaceKey("05"), "05983805");
+  EXPECT_EQ(r.RunnerCount(), 12);
+  EXPECT_EQ(r.WinOdds(1), "  1.5");
+  EXPECT_EQ(r.PlaceLow(1), "  1.1");
+  EXPECT_EQ(r.PlaceHigh(12), "  3.2");
+  EXPECT_EQ(r.WinOdds(3), Sjis(" ﾄﾘｹｼ"));
+  EXPECT_EQ(text::Val(r.WinOdds(3)), 0.0);
+  EXPECT_EQ(r.HorseState(3), "9");
+  EXPECT_EQ(r.WinOdds(13), "     ");
+  EXPECT_EQ(r.BracketOdds(1), "  1.1");
+  EXPECT_EQ(r.BracketOdds(9), Sjis(" ﾄﾘｹｼ"));
+  EXPECT_EQ(r.BracketState(36), " ");
+  EXPECT_EQ(r.Text(kOffsetVenueName, 4), "東京");
+  EXPECT_EQ(r.Field(kOffsetTime, 4), "1540");
+  // Indexes outside the slots read nothing.
+  EXPECT_EQ(r.WinOdds(0), "");
+  EXPECT_EQ(r.WinOdds(19), "");
+  EXPECT_EQ(r.BracketOdds(37), "");
+}
+
+TEST(PatZoReader, RaceNumberWithSpaceOrZeroGivesOneKey) {
+  ZoContent zo = SampleZo();
+  zo.header.race2 = "05";
+  const std::string with_zero = BuildZoFile(zo, PatLayout::kPat95);
+  zo.header.race2 = " 5";
+  const std::string with_space = BuildZoFile(zo, PatLayout::kPat95);
+  EXPECT_EQ(ZoReader(with_zero).RaceKey("05"), ZoReader(with_space).RaceKey("05"));
+  zo.header.race2 = "11";
+  EXPECT_EQ(ZoReader(BuildZoFile(zo, PatLayout::kPat95)).RaceKey("10"), "10983811");
+}
+
+TEST(PatZoReader, ShortFileReadsEmpty) {
+  const std::string f = BuildZoFile(SampleZo(), PatLayout::kPat95).substr(0, 146);
+  const ZoReader r(f);
+  EXPECT_EQ(r.RunnerCount(), 12);
+  EXPECT_EQ(r.WinOdds(1), " ");  // clipped at the end of the file
+  EXPECT_EQ(r.WinOdds(2), "");
+  EXPECT_EQ(r.BracketOdds(1), "");
+  const ZoReader empty("");
+  EXPECT_EQ(empty.RunnerCount(), 0);
+  EXPECT_EQ(empty.RaceKey("05"), "05");
+}
+
+UoContent SampleUo() {
+  UoContent uo;
+  uo.header = SampleHeader(10);
+  uo.pairs.resize(QuinellaPairCount(10));
+  for (PairOdds& p : uo.pairs) p = {PairOdds::State::kSold, "12.3", 0, 0};
+  uo.pairs[QuinellaSlotOf(1, 3, 10) - 1].state = PairOdds::State::kNotSold;
+  uo.pairs[QuinellaSlotOf(9, 10, 10) - 1].odds = OddsText(12345);
+  return uo;
+}
+
+TEST(PatUoFile, BothLayouts) {
+  for (PatLayout layout : {PatLayout::kPat95, PatLayout::kPat31}) {
+    const std::string f = BuildUoFile(SampleUo(), layout);
+    const size_t start = layout == PatLayout::kPat95 ? 142 : 150;
+    ASSERT_EQ(f.size(), layout == PatLayout::kPat95 ? kUoSizePat95 : kUoSizePat31);
+    EXPECT_EQ(f.substr(0, start), SampleHeaderBytes(layout, "10"));
+    EXPECT_EQ(f.substr(start, 12), "0 1- 2  12.3");
+    EXPECT_EQ(f.substr(start + 12, 12), "9 1- 3" + Sjis("  ﾄﾘｹｼ"));
+    EXPECT_EQ(f.substr(start + 12 * 9, 12), "0 2- 3  12.3");
+    EXPECT_EQ(f.substr(start + 12 * 44, 12), "0 9-101234.5");
+    EXPECT_EQ(f.substr(start + 12 * 45, 12 * 108), std::string(12 * 108, ' '));
+    EXPECT_EQ(f.substr(f.size() - 3), "A\r\n");
+  }
+  const std::string f = BuildUoFile(SampleUo(), PatLayout::kPat95);
+  const UoReader r(f);
+  EXPECT_EQ(r.QuinellaOdds(1), "  12.3");
+  EXPECT_EQ(r.QuinellaOdds(2), Sjis("  ﾄﾘｹｼ"));
+  EXPECT_EQ(r.QuinellaState(2), "9");
+  EXPECT_EQ(r.QuinellaOdds(45), "1234.5");
+  EXPECT_EQ(r.QuinellaOdds(46), "      ");
+  EXPECT_EQ(r.QuinellaOdds(154), "");
+}
+
+TEST(PatUoFile, SlotsBeyondTheRaceAndOwnNumbers) {
+  UoContent uo;
+  uo.header = SampleHeader(9);
+  uo.pairs.resize(40, {PairOdds::State::kSold, "5.0", 0, 0});
+  uo.pairs[0] = {PairOdds::State::kSold, "7.7", 2, 5};  // a slot carrying its own pair
+  uo.pairs[1].state = PairOdds::State::kNoOdds;
+  uo.pairs[37] = {PairOdds::State::kNotSold, "", 3, 12};
+  const std::string f = BuildUoFile(uo, PatLayout::kPat95);
+  ASSERT_EQ(f.size(), kUoSizePat95);
+  EXPECT_EQ(f.substr(142, 12), "0 2- 5   7.7");
+  EXPECT_EQ(f.substr(142 + 12, 12), std::string(12, ' '));
+  EXPECT_EQ(f.substr(142 + 12 * 35, 12), "0 8- 9   5.0");  // last pair of 9 runners
+  EXPECT_EQ(f.substr(142 + 12 * 36, 12), std::string(12, ' '));
+  EXPECT_EQ(f.substr(142 + 12 * 37, 12), "9 3-12" + Sjis("  ﾄﾘｹｼ"));
+}
+
+}  // namespace
+}  // namespace mirtote::pat

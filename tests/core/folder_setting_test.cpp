@@ -1,0 +1,125 @@
+#include "shell/folder_setting.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/settings_keys.h"
+#include "support/test_support.h"
+
+namespace mirtote {
+namespace {
+
+using testing::ScriptedHost;
+using testing::TempFolder;
+
+constexpr const char* kRefusalText = "フォルダが存在しません。\r\n設定できませんでした。";
+constexpr const char* kRefusalTitle = "フォルダ設定【要確認】";
+
+class FolderSettingTest : public ::testing::Test {
+ protected:
+  TempFolder start;
+  MemorySettingsStore settings;
+  ScriptedHost host;
+  Session session{start.path(), settings, host};
+
+  std::string Stored(const char* key) const {
+    return settings.GetOr(keys::kStartup, key, "<none>");
+  }
+  std::string Folder(const char* name) const { return (start.path() / name).string(); }
+};
+
+TEST_F(FolderSettingTest, OptionKeysInDialogOrder) {
+  EXPECT_STREQ(FolderOptionKey(0), "JravanFolder");
+  EXPECT_STREQ(FolderOptionKey(3), "TargetFolder");
+  EXPECT_STREQ(FolderOptionKey(5), "PatInstFolder");
+  EXPECT_EQ(FolderOptionKey(6), nullptr);
+  EXPECT_EQ(FolderOptionKey(-1), nullptr);
+}
+
+TEST_F(FolderSettingTest, StoresAFolderHoldingAFileWithoutTrailingSeparator) {
+  start.Write("odds/a.txt", "x");
+  EXPECT_TRUE(StoreFolderSetting(session, 1, Folder("odds") + "/"));
+  EXPECT_EQ(Stored(keys::kOddsLogFolder), Folder("odds"));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "設定しました。");
+  EXPECT_EQ(host.messages[0].title, "フォルダ設定");
+}
+
+TEST_F(FolderSettingTest, RefusesEmptyMissingAndFilelessFolders) {
+  start.Write("a.txt", "x");  // the current folder holds a file: "" must still be refused
+  std::filesystem::create_directories(start.path() / "empty" / "sub");
+  for (std::string text : {std::string(), Folder("missing"), Folder("empty")}) {
+    SCOPED_TRACE(text);
+    host.messages.clear();
+    EXPECT_FALSE(StoreFolderSetting(session, 2, text));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, kRefusalText);
+    EXPECT_EQ(host.messages[0].title, kRefusalTitle);
+  }
+  EXPECT_EQ(Stored(keys::kPatFileFolder), "<none>");
+}
+
+TEST_F(FolderSettingTest, TargetFolderNeedsDdataWithAFile) {
+  start.Write("target/base.txt", "x");
+  std::filesystem::create_directories(start.path() / "target" / "DDATA");
+  EXPECT_FALSE(StoreFolderSetting(session, 3, Folder("target")));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "DDATAの親フォルダを指定してください。");
+  EXPECT_EQ(host.messages[0].title, "TARGETデータフォルダ確認");
+  EXPECT_EQ(Stored(keys::kTargetFolder), "<none>");
+
+  // The same folder is fine for another option, and with a file in ddata (any case) for 3.
+  EXPECT_TRUE(StoreFolderSetting(session, 4, Folder("target")));
+  std::filesystem::remove(start.path() / "target" / "DDATA");
+  start.Write("target/ddata/x.csv", "x");
+  EXPECT_TRUE(StoreFolderSetting(session, 3, Folder("target")));
+  EXPECT_EQ(Stored(keys::kTargetFolder), Folder("target"));
+}
+
+TEST_F(FolderSettingTest, RelativeTextIsCheckedBelowTheCurrentFolderAndStoredAsTyped) {
+  start.Write("FILE/z.txt", "x");
+  EXPECT_TRUE(StoreFolderSetting(session, 0, "File"));
+  EXPECT_EQ(Stored(keys::kJravanFolder), "File");
+}
+
+TEST_F(FolderSettingTest, NoOptionStoresNothingButConfirms) {
+  start.Write("odds/a.txt", "x");
+  EXPECT_TRUE(StoreFolderSetting(session, std::nullopt, Folder("odds")));
+  EXPECT_EQ(settings.size(), 0u);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "設定しました。");
+}
+
+TEST_F(FolderSettingTest, InitialFolderIsJravanFolderOnlyWhenItHoldsAFile) {
+  EXPECT_EQ(InitialDirSetFolder(session), start.path());  // key missing: the current folder
+  std::filesystem::create_directories(start.path() / "lzh");
+  settings.Set(keys::kStartup, keys::kJravanFolder, Folder("lzh"));
+  EXPECT_EQ(InitialDirSetFolder(session), start.path());  // empty folder counts as missing
+  start.Write("lzh/a.lzh", "x");
+  EXPECT_EQ(InitialDirSetFolder(session), start.path() / "lzh");
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(FolderSettingTest, MissingStoredFolderIsReplacedByTheCurrentFolder) {
+  std::filesystem::create_directories(start.path() / "pat");
+  settings.Set(keys::kStartup, keys::kPatInstFolder, Folder("pat"));
+  EXPECT_EQ(FolderForOption(session, 5), start.path() / "pat");  // an empty folder can be shown
+  std::filesystem::remove(start.path() / "pat");
+  EXPECT_EQ(FolderForOption(session, 5), start.path());
+  EXPECT_EQ(Stored(keys::kPatInstFolder), start.path().string());
+  EXPECT_TRUE(host.messages.empty());  // replaced without asking
+}
+
+TEST_F(FolderSettingTest, NeverStoredOptionShowsTheCurrentFolderWithoutStoring) {
+  EXPECT_EQ(FolderForOption(session, 2), start.path());
+  EXPECT_EQ(settings.size(), 0u);
+}
+
+TEST(WithoutTrailingSeparatorTest, StripsSeparatorsButKeepsRoot) {
+  EXPECT_EQ(WithoutTrailingSeparator("/a/b/"), "/a/b");
+  EXPECT_EQ(WithoutTrailingSeparator("a\\b\\\\"), "a\\b");
+  EXPECT_EQ(WithoutTrailingSeparator("/"), "/");
+  EXPECT_EQ(WithoutTrailingSeparator(""), "");
+}
+
+}  // namespace
+}  // namespace mirtote

@@ -137,6 +137,7 @@ class OddsRun {
       AppendOddsTables(summary_.pat_folder, zo_name, uo_name, state_);
       PostOutcome outcome = PostRace(session_, state_, summary_.pat_folder, posting_);
       if (outcome != PostOutcome::kLeftOut) ++summary_.races_posted;
+      if (outcome == PostOutcome::kWriteFailed) summary_.script_write_failed = true;
     }
   }
 

@@ -15,6 +15,7 @@ struct PatRunSummary {
   int file_count = 0;                // ZO files found in it
   int files_met = 0;                 // ZO files met by the passes (processed or passed over)
   int races_posted = 0;              // races whose block went into the posting text
+  bool script_write_failed = false;  // some race's script file could not be written
 };
 
 // Runs with the options in `state` (race selection, output format). The caller empties the

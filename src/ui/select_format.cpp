@@ -1,7 +1,216 @@
-// The PAT odds run's output dialog. (Being built; until then the menu item does nothing.)
+#include "ui/select_format.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
 #include "app/app_context.h"
+#include "app/confirm_exit.h"
 #include "app/operations.h"
+#include "pat/pat_run.h"
+#include "results/pat_results_import.h"
+#include "shell/settings_keys.h"
+#include "shell/work_folders.h"
+
+namespace mirtote::ui {
+
+namespace {
+
+constexpr std::array<const char*, 3> kMarketCodes = {"M", "D", "S"};
+constexpr int kResultsMarket = 2;
+constexpr int kNoonMarket = 1;
+constexpr int kAllRaces = 0;
+constexpr int kSecondHalf = 1;
+
+QString Text(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+QString IndexedName(const char* name, int index) {
+  return Text(name) + QLatin1Char('_') + QString::number(index);
+}
+
+// Marks a command as running for as long as it lives, so that a click arriving while the
+// run yields to the event loop does not start a second one.
+class CommandRunning {
+ public:
+  explicit CommandRunning(bool& flag) : flag_(flag) { flag_ = true; }
+  ~CommandRunning() { flag_ = false; }
+  CommandRunning(const CommandRunning&) = delete;
+  CommandRunning& operator=(const CommandRunning&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+SelectFormat::SelectFormat(app::AppContext& context, std::function<void()> confirm_exit,
+                           QWidget* parent)
+    : QDialog(parent), context_(context), confirm_exit_(std::move(confirm_exit)) {
+  setObjectName(QStringLiteral("SelectFormat"));
+  setWindowTitle(Text("出力選択"));
+  setModal(false);
+  BuildControls();
+  Form_Load();
+}
+
+void SelectFormat::BuildControls() {
+  auto* frame3 = new QGroupBox(Text("KORVAN Odds Team"), this);
+  frame3->setObjectName(QStringLiteral("Frame3"));
+  auto* frame3_layout = new QHBoxLayout(frame3);
+  const std::array<const char*, 3> market_captions = {"朝市", "昼市", "成績"};
+  for (int i = 0; i < 3; ++i) {
+    option2_[i] = new QRadioButton(Text(market_captions[i]), frame3);
+    option2_[i]->setObjectName(IndexedName("Option2", i));
+    frame3_layout->addWidget(option2_[i]);
+    connect(option2_[i], &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
+  }
+  auto* command4 = new QPushButton(Text("時間設定"), this);
+  command4->setObjectName(QStringLiteral("Command4"));
+  connect(command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+
+  auto* frame2 = new QGroupBox(Text("出力レース(通常全て選択)"), this);
+  frame2->setObjectName(QStringLiteral("Frame2"));
+  auto* frame2_layout = new QGridLayout(frame2);
+  const std::array<const char*, 2> range_captions = {"全部", "後半６Ｒのみ"};
+  for (int i = 0; i < 2; ++i) {
+    option1_[i] = new QRadioButton(Text(range_captions[i]), frame2);
+    option1_[i]->setObjectName(IndexedName("Option1", i));
+    frame2_layout->addWidget(option1_[i], 0, i * 2, 1, 2);
+    connect(option1_[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+  }
+  for (int i = 0; i <= 12; ++i) {
+    QString caption = i == 0 ? Text("前売り") : QString::number(i) + QLatin1Char('R');
+    check1_[i] = new QCheckBox(caption, frame2);
+    check1_[i]->setObjectName(IndexedName("Check1", i));
+    // The race flags follow the boxes, whoever changes them.
+    connect(check1_[i], &QCheckBox::toggled, this, [this, i] { Check1_Click(i); });
+  }
+  frame2_layout->addWidget(check1_[0], 1, 0, 1, 2);
+  for (int race = 1; race <= 12; ++race) {
+    frame2_layout->addWidget(check1_[race], 2 + (race - 1) / 4, (race - 1) % 4);
+  }
+
+  auto* frame1 = new QGroupBox(Text("出力フォーマット"), this);
+  frame1->setObjectName(QStringLiteral("Frame1"));
+  auto* frame1_layout = new QVBoxLayout(frame1);
+  const std::array<const char*, 3> format_captions = {"Debug Mode(Clipboard)", "NifTerm PAD Format",
+                                                      "Air Craft PAD Format"};
+  for (int i = 0; i < 3; ++i) {
+    command1_[i] = new QPushButton(Text(format_captions[i]), frame1);
+    command1_[i]->setObjectName(IndexedName("Command1", i));
+    command1_[i]->setAutoDefault(false);
+    frame1_layout->addWidget(command1_[i]);
+    connect(command1_[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+  }
+
+  auto* command2 = new QPushButton(Text("閉じる"), this);
+  command2->setObjectName(QStringLiteral("Command2"));
+  connect(command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  auto* command3 = new QPushButton(Text("全終了"), this);
+  command3->setObjectName(QStringLiteral("Command3"));
+  connect(command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+  for (QPushButton* button : {command2, command3, command4}) button->setAutoDefault(false);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(frame3, 1);
+  top->addWidget(command4);
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch(1);
+  bottom->addWidget(command2);
+  bottom->addWidget(command3);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(frame2);
+  layout->addWidget(frame1);
+  layout->addLayout(bottom);
+}
+
+void SelectFormat::Form_Load() {
+  std::string team = context_.session.settings.GetOr(keys::kStartup, keys::kOddsTeam, "");
+  int market = kNoonMarket;
+  for (int i = 0; i < 3; ++i) {
+    if (team == kMarketCodes[i]) market = i;
+  }
+  option2_[market]->setChecked(true);
+  // Stores the market (an unknown value becomes "D") and sets the races from it. The race
+  // flags follow the boxes, so what the dialog shows is what the run posts.
+  Option2_Click(market);
+}
+
+void SelectFormat::Option2_Click(int index) {
+  context_.session.settings.Set(keys::kStartup, keys::kOddsTeam, kMarketCodes[index]);
+  int range = index == kNoonMarket ? kSecondHalf : kAllRaces;
+  option1_[range]->setChecked(true);
+  Option1_Click(range);
+}
+
+void SelectFormat::Option1_Click(int index) {
+  for (int race = 1; race <= 12; ++race) {
+    check1_[race]->setChecked(index == kAllRaces || race >= 7);
+  }
+  check1_[0]->setChecked(true);
+  // setChecked only signals a change; the flags are set here as well for boxes unchanged.
+  for (int i = 0; i <= 12; ++i) Check1_Click(i);
+}
+
+void SelectFormat::Check1_Click(int index) {
+  context_.pat_run.race_selection[index] = check1_[index]->isChecked();
+}
+
+void SelectFormat::Command1_Click(int index) {
+  if (context_.command_running) return;
+  CommandRunning running(context_.command_running);
+  Host& host = context_.session.host;
+  host.SetBusy(true);
+  pat::PatRunState& state = context_.pat_run;
+  state.output_format = static_cast<char>('0' + index);
+  state.race_text.clear();
+  state.posting_text.clear();
+  if (option2_[kResultsMarket]->isChecked()) {
+    results::RunPatResultsImport(context_.session, state);
+  } else {
+    pat::RunPatOdds(context_.session, state);
+  }
+  host.SetBusy(false);
+}
+
+void SelectFormat::Command2_Click() {
+  close();
+}
+
+void SelectFormat::Command3_Click() {
+  if (confirm_exit_) confirm_exit_();
+}
+
+void SelectFormat::Command4_Click() {
+  EditProcessingWindow(context_.session);
+}
+
+}  // namespace mirtote::ui
 
 namespace mirtote::app {
-void OpenPatRunDialog(AppContext&) {}
+
+void OpenPatRunDialog(AppContext& context) {
+  // One dialog at a time: opened again, it comes forward with its choices as they are.
+  if (context.main_window != nullptr) {
+    if (auto* open = context.main_window->findChild<ui::SelectFormat*>()) {
+      open->show();
+      open->raise();
+      open->activateWindow();
+      return;
+    }
+  }
+  auto* dialog = new ui::SelectFormat(
+      context, [&context] { ConfirmExit(context); }, context.main_window);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->resize(420, 440);
+  dialog->show();
+}
+
 }  // namespace mirtote::app

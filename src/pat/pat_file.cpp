@@ -32,12 +32,9 @@ bool IsAscii(std::string_view s) {
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-std::string ToCp932(std::string_view utf8) {
-  return IsAscii(utf8) ? std::string(utf8) : text::EncodeCp932(utf8);
-}
-
-// Cuts CP932 bytes to at most `width` bytes without splitting a two-byte character.
-void CutBytes(std::string& bytes, size_t width) {
+// Length of the longest prefix of CP932 `bytes` within `width` that does not split a
+// two-byte character.
+size_t FittingLength(std::string_view bytes, size_t width) {
   size_t end = 0;
   while (end < bytes.size()) {
     const bool pair =
@@ -46,90 +43,113 @@ void CutBytes(std::string& bytes, size_t width) {
     if (next > width) break;
     end = next;
   }
-  bytes.resize(end);
+  return end;
 }
 
-// Text field: CP932, left-aligned, padded with spaces to exactly `width` bytes.
-std::string LeftField(std::string_view utf8, size_t width) {
-  std::string bytes = ToCp932(utf8);
-  CutBytes(bytes, width);
-  bytes.append(width - bytes.size(), ' ');
-  return bytes;
+enum class Align { kLeft, kRight };
+
+// Appends CP932 `bytes` as a field of exactly `width` bytes, padded with spaces.
+void AppendBytes(std::string& out, std::string_view bytes, size_t width, Align align) {
+  const size_t length = FittingLength(bytes, width);
+  if (align == Align::kRight) out.append(width - length, ' ');
+  out.append(bytes.substr(0, length));
+  if (align == Align::kLeft) out.append(width - length, ' ');
 }
 
-// Numeric field: right-aligned, padded with spaces on the left.
-std::string RightField(std::string_view utf8, size_t width) {
-  std::string bytes = ToCp932(utf8);
-  CutBytes(bytes, width);
-  return std::string(width - bytes.size(), ' ') + bytes;
+// Appends UTF-8 `text` encoded to CP932 as a field of `width` bytes.
+void AppendField(std::string& out, std::string_view text, size_t width, Align align) {
+  if (IsAscii(text)) {
+    AppendBytes(out, text, width, align);
+  } else {
+    AppendBytes(out, text::EncodeCp932(text), width, align);
+  }
 }
 
 // Odds field: right-aligned; a value too wide for the field keeps its whole part only.
-std::string OddsField(std::string_view utf8, size_t width) {
-  std::string bytes = ToCp932(utf8);
-  if (bytes.size() > width) {
-    const size_t point = bytes.find('.');
-    if (point != std::string::npos) bytes.resize(point);
-  }
-  CutBytes(bytes, width);
-  return std::string(width - bytes.size(), ' ') + bytes;
+void AppendOdds(std::string& out, std::string_view odds, size_t width) {
+  if (!IsAscii(odds)) return AppendField(out, odds, width, Align::kRight);
+  if (odds.size() > width) odds = odds.substr(0, odds.find('.'));
+  AppendBytes(out, odds, width, Align::kRight);
 }
 
-const std::string& ScratchMark(size_t width) {
-  static const std::string five = RightField(kScratchMark, 5);
-  static const std::string six = RightField(kScratchMark, 6);
-  return width == 5 ? five : six;
+void AppendScratchMark(std::string& out, size_t width) {
+  static const std::string mark = text::EncodeCp932(kScratchMark);
+  AppendBytes(out, mark, width, Align::kRight);
 }
 
-// A horse number right-aligned in two bytes: " 5", "12".
-std::string Number2(int n) {
-  return RightField(std::to_string(n), 2);
+// A number right-aligned in `width` bytes: " 5", "12".
+void AppendNumber(std::string& out, int n, size_t width) {
+  AppendBytes(out, std::to_string(n), width, Align::kRight);
 }
 
-std::string HorseSlot(const HorseOdds& horse, int number) {
+void AppendHorseSlot(std::string& out, const HorseOdds& horse, int number) {
   switch (horse.state) {
     case HorseOdds::State::kRunning:
-      return "0" + Number2(number) + OddsField(horse.win, 5) + OddsField(horse.place_low, 5) +
-             OddsField(horse.place_high, 5);
+      out += '0';
+      AppendNumber(out, number, 2);
+      AppendOdds(out, horse.win, 5);
+      AppendOdds(out, horse.place_low, 5);
+      AppendOdds(out, horse.place_high, 5);
+      return;
     case HorseOdds::State::kScratched:
-      return "9" + Number2(number) + ScratchMark(5) + ScratchMark(5) + ScratchMark(5);
+      out += '9';
+      AppendNumber(out, number, 2);
+      for (int i = 0; i < 3; ++i) AppendScratchMark(out, 5);
+      return;
     case HorseOdds::State::kAbsent:
       break;
   }
-  return std::string(kHorseSlotSize, ' ');
+  out.append(kHorseSlotSize, ' ');
 }
 
-std::string BracketSlot(const PairOdds& slot, int k) {
+void AppendBracketSlot(std::string& out, const PairOdds& slot, int k) {
   auto [a, b] = BracketPairOf(k);
   if (slot.first > 0) a = slot.first;
   if (slot.second > 0) b = slot.second;
-  const std::string pair =
-      RightField(std::to_string(a), 1) + "-" + RightField(std::to_string(b), 1);
   switch (slot.state) {
     case PairOdds::State::kSold:
-      return "0 " + pair + OddsField(slot.odds, 5);
-    case PairOdds::State::kNotSold:
-      return "9 " + pair + ScratchMark(5);
-    case PairOdds::State::kNoOdds:
-      return "  " + pair + std::string(5, ' ');
-    case PairOdds::State::kBlank:
+      out += "0 ";
       break;
+    case PairOdds::State::kNotSold:
+      out += "9 ";
+      break;
+    case PairOdds::State::kNoOdds:
+      out += "  ";
+      break;
+    case PairOdds::State::kBlank:
+      out.append(kBracketSlotSize, ' ');
+      return;
   }
-  return std::string(kBracketSlotSize, ' ');
+  AppendNumber(out, a, 1);
+  out += '-';
+  AppendNumber(out, b, 1);
+  if (slot.state == PairOdds::State::kSold) {
+    AppendOdds(out, slot.odds, 5);
+  } else if (slot.state == PairOdds::State::kNotSold) {
+    AppendScratchMark(out, 5);
+  } else {
+    out.append(5, ' ');
+  }
 }
 
-std::string QuinellaSlot(const PairOdds& slot, int k, int runners) {
-  auto [a, b] = QuinellaPairOf(k, runners);
+// Quinella slot of pair (a, b); {0, 0} or a blank state writes 12 spaces.
+void AppendQuinellaSlot(std::string& out, const PairOdds& slot, int a, int b) {
   if (slot.first > 0) a = slot.first;
   if (slot.second > 0) b = slot.second;
-  const bool known_pair = a > 0 && b > 0;
-  if (known_pair && slot.state == PairOdds::State::kSold) {
-    return "0" + Number2(a) + "-" + Number2(b) + OddsField(slot.odds, 6);
+  const bool sold = slot.state == PairOdds::State::kSold;
+  if (a <= 0 || b <= 0 || (!sold && slot.state != PairOdds::State::kNotSold)) {
+    out.append(kQuinellaSlotSize, ' ');
+    return;
   }
-  if (known_pair && slot.state == PairOdds::State::kNotSold) {
-    return "9" + Number2(a) + "-" + Number2(b) + ScratchMark(6);
+  out += sold ? '0' : '9';
+  AppendNumber(out, a, 2);
+  out += '-';
+  AppendNumber(out, b, 2);
+  if (sold) {
+    AppendOdds(out, slot.odds, 6);
+  } else {
+    AppendScratchMark(out, 6);
   }
-  return std::string(kQuinellaSlotSize, ' ');
 }
 
 int RunnersOf(const PatHeader& header) {
@@ -224,51 +244,57 @@ std::string OddsText(long long tenths) {
 }
 
 std::string BuildPatHeader(const PatHeader& header, PatLayout layout) {
-  const std::string date = LeftField(header.date8, 8);
   std::string out;
-  out.reserve(kHeaderSizePat31);
+  out.reserve(kUoSizePat31);  // room for the body that the file builders append
+  std::string date;
+  AppendField(date, header.date8, 8, Align::kLeft);
   out += date;
   out += date;
   out += kDateSeparator1;
   out += date;
   out += kDateSeparator2;
-  out += LeftField(header.venue_name, 4);
-  out += RightField(header.century2, 2);
-  out += RightField(header.year2, 2);
-  out += RightField(header.meeting2, 2);
-  out += RightField(header.day2, 2);
-  out += RightField(header.race2, 2);
-  out += LeftField(header.time_kind2, 2);
-  out += LeftField(header.time4, 4);
-  out += LeftField(header.race_name, 28);
-  out += LeftField(header.conditions, 64);
+  AppendField(out, header.venue_name, 4, Align::kLeft);
+  AppendField(out, header.century2, 2, Align::kRight);
+  AppendField(out, header.year2, 2, Align::kRight);
+  AppendField(out, header.meeting2, 2, Align::kRight);
+  AppendField(out, header.day2, 2, Align::kRight);
+  AppendField(out, header.race2, 2, Align::kRight);
+  AppendField(out, header.time_kind2, 2, Align::kLeft);
+  AppendField(out, header.time4, 4, Align::kLeft);
+  AppendField(out, header.race_name, 28, Align::kLeft);
+  AppendField(out, header.conditions, 64, Align::kLeft);
   if (layout == PatLayout::kPat31) out.append(kPat31HeaderPadding, ' ');
-  const std::string runners =
-      header.runners_text.empty() ? std::to_string(header.runners) : header.runners_text;
-  out += RightField(runners, 2);
+  if (header.runners_text.empty()) {
+    AppendNumber(out, header.runners, 2);
+  } else {
+    AppendField(out, header.runners_text, 2, Align::kRight);
+  }
   return out;
 }
 
 std::string BuildZoFile(const ZoContent& content, PatLayout layout) {
   std::string out = BuildPatHeader(content.header, layout);
-  out.reserve(kZoSizePat31);
-  for (int i = 1; i <= kMaxHorses; ++i) out += HorseSlot(content.horses[i - 1], i);
+  for (int i = 1; i <= kMaxHorses; ++i) AppendHorseSlot(out, content.horses[i - 1], i);
   if (layout == PatLayout::kPat31) out.append(kPat31HorsePadding, ' ');
-  for (int k = 1; k <= kBracketPairs; ++k) out += BracketSlot(content.brackets[k - 1], k);
+  for (int k = 1; k <= kBracketPairs; ++k) AppendBracketSlot(out, content.brackets[k - 1], k);
   out += kFileEnd;
   return out;
 }
 
 std::string BuildUoFile(const UoContent& content, PatLayout layout) {
   std::string out = BuildPatHeader(content.header, layout);
-  out.reserve(kUoSizePat31);
   const int runners = RunnersOf(content.header);
+  const int race_pairs = runners <= kMaxHorses ? QuinellaPairCount(runners) : 0;
+  int a = 1;
+  int b = 2;
   for (int k = 1; k <= kQuinellaPairs; ++k) {
-    if (static_cast<size_t>(k) <= content.pairs.size()) {
-      out += QuinellaSlot(content.pairs[k - 1], k, runners);
-    } else {
+    if (static_cast<size_t>(k) > content.pairs.size()) {
       out.append(kQuinellaSlotSize, ' ');
+      continue;
     }
+    const bool in_race = k <= race_pairs;
+    AppendQuinellaSlot(out, content.pairs[k - 1], in_race ? a : 0, in_race ? b : 0);
+    if (in_race && ++b > runners) b = ++a + 1;  // next pair in the order (1,2), (1,3), ...
   }
   out += kFileEnd;
   return out;

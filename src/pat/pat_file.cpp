@@ -193,6 +193,11 @@ std::string PatFileName(PatKind kind, char venue_char, char day_char, char race_
   return name;
 }
 
+const vocab::Venue* VenueOfFileName(std::string_view file_name) {
+  if (file_name.size() < 4) return nullptr;
+  return vocab::VenueByChar(AsciiUpper(file_name[3]));
+}
+
 // ---- pair orders ----
 
 std::pair<int, int> BracketPairOf(int k) {

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "vocab/venues.h"
+
 namespace mirtote::pat {
 
 enum class PatLayout { kPat95, kPat31 };
@@ -34,6 +36,8 @@ char RaceChar(int race);
 int RaceOfChar(char c);
 // "ZO-" / "UO-" + venue, day and race characters + ".JRA".
 std::string PatFileName(PatKind kind, char venue_char, char day_char, char race_char);
+// The venue named by a file name's 4th character (either case); nullptr when it names none.
+const vocab::Venue* VenueOfFileName(std::string_view file_name);
 
 // ---- pair orders ----
 

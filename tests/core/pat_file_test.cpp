@@ -84,6 +84,10 @@ TEST(PatNames, FileNameAndRaceCharacters) {
   EXPECT_EQ(RaceOfChar('7'), 7);
   EXPECT_EQ(RaceOfChar('0'), 0);
   EXPECT_EQ(RaceOfChar('D'), 0);
+  EXPECT_EQ(VenueOfFileName("ZO-A3B.JRA")->code2, "10");
+  EXPECT_EQ(VenueOfFileName("zo-53b.jra")->code2, "05");
+  EXPECT_EQ(VenueOfFileName("ZO-B3B.JRA"), nullptr);
+  EXPECT_EQ(VenueOfFileName("ZO-"), nullptr);
   EXPECT_EQ(ParsePatType("PAT95"), PatLayout::kPat95);
   EXPECT_EQ(ParsePatType("PAT31"), PatLayout::kPat31);
   EXPECT_EQ(ParsePatType("pat95"), std::nullopt);

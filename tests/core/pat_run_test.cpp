@@ -1,0 +1,240 @@
+#include "pat/pat_run.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/settings_keys.h"
+#include "support/race_fixtures.h"
+#include "support/test_support.h"
+#include "text/chars.h"
+#include "vocab/code_tables.h"
+
+namespace mirtote::pat {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace mirtote::testing;
+
+std::string TwoDigits(int n) {
+  return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+// The part of a race's title line that names it: "　７レース  '９８年 ３回 １日目".
+std::string TitleTag(int day, int race) {
+  std::string number = vocab::FullWidthDigits(TwoDigits(race));
+  if (race < 10) number = "　" + text::Mid(number, 2);
+  return number + "レース  '９８年 ３回 " + vocab::FullWidthDigits(std::to_string(day)) + "日目";
+}
+
+// The title lines of a posting text, in order.
+std::vector<std::string> TitleLines(const std::string& posting) {
+  std::vector<std::string> titles;
+  for (size_t at = posting.find("【オッズ】"); at != std::string::npos;
+       at = posting.find("【オッズ】", at + 1)) {
+    titles.push_back(posting.substr(at, posting.find("\r\n", at) - at));
+  }
+  return titles;
+}
+
+class PatRunTest : public ::testing::Test {
+ protected:
+  PatRunTest() {
+    fs::create_directories(pat_);
+    std::vector<std::array<std::string, 3>> jockeys;
+    for (int i = 1; i <= 18; ++i) jockeys.push_back({"J0" + TwoDigits(i), "騎手", "太郎"});
+    WriteJockeys(data_, jockeys);
+    state_.output_format = '0';
+  }
+
+  RaceCardSpec Card(int day, int race, int runners = 8) const {
+    RaceCardSpec card;
+    card.day = std::to_string(day);
+    card.race_number = TwoDigits(race);
+    card.month_day = "05" + TwoDigits(9 + day);
+    card.entries = MakeEntries(runners);
+    return card;
+  }
+
+  // Race cards and PAT files of races `first`..`last` of a day at 東京; `lower` writes the
+  // PAT file names in lower case.
+  void WriteDay(int day, int first, int last, bool lower = false, int runners = 8) {
+    std::vector<RaceCardSpec> cards;
+    for (int race = first; race <= last; ++race) {
+      RaceCardSpec card = Card(day, race, runners);
+      ZoContent zo = ZoFor(card, runners);
+      std::string zo_name = ZoName(card), uo_name = UoName(card);
+      if (lower) {
+        for (std::string* name : {&zo_name, &uo_name}) {
+          for (char& c : *name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+      }
+      std::optional<UoContent> uo;
+      if (runners > 8) uo = UoFor(zo, runners);
+      WritePatFiles(pat_, zo_name, zo, uo_name, uo);
+      cards.push_back(card);
+    }
+    WriteMeeting(data_, "東京199805" + TwoDigits(9 + day), cards, HorsesFor(cards.front()));
+  }
+
+  void Select(int first, int last, bool advance_sale) {
+    state_.race_selection[0] = advance_sale;
+    for (int race = 1; race <= 12; ++race)
+      state_.race_selection[race] = race >= first && race <= last;
+  }
+
+  PatRunSummary Run() { return RunPatOdds(session_, state_); }
+
+  void ExpectRaces(const std::vector<std::pair<int, int>>& day_race) {
+    std::vector<std::string> titles = TitleLines(state_.posting_text);
+    ASSERT_EQ(titles.size(), day_race.size()) << state_.posting_text;
+    for (size_t i = 0; i < titles.size(); ++i) {
+      auto [day, race] = day_race[i];
+      EXPECT_NE(titles[i].find(TitleTag(day, race)), std::string::npos)
+          << "line " << i << ": " << titles[i];
+    }
+  }
+
+  TempFolder temp_;
+  fs::path pat_ = temp_.path() / "FILE";  // PatInstFolder's default "File"
+  fs::path data_ = temp_.path() / "DATA";
+  ScriptedHost host_;
+  MemorySettingsStore settings_;
+  Session session_{temp_.path(), settings_, host_};
+  PatRunState state_;
+};
+
+TEST_F(PatRunTest, LowerCaseNamesAreFoundAndRace11IsTheBFile) {
+  WriteDay(1, 10, 12, /*lower=*/true, /*runners=*/12);
+  ASSERT_TRUE(fs::exists(pat_ / "zo-51b.jra") && fs::exists(pat_ / "uo-51b.jra"));
+  Select(1, 12, false);
+  PatRunSummary summary = Run();
+  EXPECT_EQ(summary.file_count, 3);
+  EXPECT_EQ(summary.races_posted, 3);
+  ExpectRaces({{1, 10}, {1, 11}, {1, 12}});
+  // The quinella table of 12 runners comes from the lower-case UO file.
+  EXPECT_NE(state_.posting_text.find("９  １０  １１  １２"), std::string::npos);
+  EXPECT_EQ(host_.clipboard, state_.posting_text);
+  EXPECT_TRUE(host_.messages.empty());
+}
+
+TEST_F(PatRunTest, SecondHalfOnlyCancelsRaces1To6WithExactCaptions) {
+  WriteDay(1, 1, 12);
+  WriteDay(3, 1, 1);  // a later day of the venue: counted, never processed
+  Select(7, 12, false);
+  PatRunSummary summary = Run();
+  EXPECT_EQ(summary.file_count, 13);
+  EXPECT_EQ(summary.files_met, 12);
+
+  std::vector<std::string> expected = {"【 PAT for Win 】オッズデータ取り込み中"};
+  for (int m = 1; m <= 12; ++m) {
+    expected.push_back("【  13 ﾌｧｲﾙ中  " + std::to_string(m) + " ﾌｧｲﾙ目 】" +
+                       (m <= 6 ? "はキャンセルです。" : "を処理中です。"));
+  }
+  EXPECT_EQ(host_.progress_captions, expected);
+  std::vector<int> values = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+  EXPECT_EQ(host_.progress_values, values);
+  EXPECT_FALSE(host_.progress_shown);
+  ExpectRaces({{1, 7}, {1, 8}, {1, 9}, {1, 10}, {1, 11}, {1, 12}});
+}
+
+TEST_F(PatRunTest, AdvanceSaleFollowsDayOneWithEveryRaceOfDayTwo) {
+  WriteDay(1, 1, 3);
+  WriteDay(2, 1, 3);
+  Select(2, 3, true);
+  PatRunSummary summary = Run();
+  EXPECT_EQ(summary.races_posted, 5);
+  ExpectRaces({{1, 2}, {1, 3}, {2, 1}, {2, 2}, {2, 3}});
+  // The advance-sale races carry the fixed fetch time.
+  std::vector<std::string> titles = TitleLines(state_.posting_text);
+  EXPECT_EQ(titles[1].find("取得 00:99"), std::string::npos);
+  EXPECT_NE(titles[2].find("取得 00:99"), std::string::npos);
+  // No cancel caption in the advance-sale pass, though race 1 is not selected.
+  EXPECT_EQ(host_.progress_captions[1], "【  6 ﾌｧｲﾙ中  1 ﾌｧｲﾙ目 】はキャンセルです。");
+  EXPECT_EQ(host_.progress_captions[4], "【  6 ﾌｧｲﾙ中  4 ﾌｧｲﾙ目 】を処理中です。");
+
+  // Without the advance sale only day 1 is posted.
+  state_.posting_text.clear();
+  Select(1, 12, false);
+  Run();
+  ExpectRaces({{1, 1}, {1, 2}, {1, 3}});
+}
+
+TEST_F(PatRunTest, DayTwoAloneIsProcessedOnce) {
+  WriteDay(2, 5, 6);
+  Select(1, 12, true);
+  EXPECT_EQ(Run().races_posted, 2);
+  ExpectRaces({{2, 5}, {2, 6}});
+}
+
+TEST_F(PatRunTest, MissingRaceCardAndJockeyAreReportedInOrderAfterTheRun) {
+  WriteDay(1, 1, 1);
+  // Race 2 has PAT files but no race card; race 1's horse 3 has an unknown jockey.
+  WritePatFiles(pat_, ZoName(Card(1, 2)), ZoFor(Card(1, 2), 8));
+  RaceCardSpec card = Card(1, 1);
+  card.entries[2].jockey_code = "X999";
+  WriteMeeting(data_, "東京19980510", {card}, HorsesFor(card));
+  Select(1, 12, false);
+  state_.race_card_missing = true;  // left over from an earlier run: cleared at the start
+  EXPECT_EQ(Run().races_posted, 1);
+
+  ASSERT_EQ(host_.messages.size(), 2u);
+  EXPECT_EQ(host_.messages[0].title, "出馬表ファイル確認");
+  EXPECT_EQ(host_.messages[0].text,
+            "該当する出馬表ファイルが無いようです。\rJRA-VANよりLZH形式ファイルを入手し、\r"
+            "本ソフトで解凍してください。\r");
+  EXPECT_EQ(host_.messages[1].title, "騎手ファイル確認");
+  EXPECT_EQ(host_.messages[1].text,
+            "一部の騎手名が検索できなかったため、\rスペースで置き換えました。\r"
+            "最新の騎手ファイルを使用してください。\r");
+  for (const auto& message : host_.messages) {
+    EXPECT_EQ(message.icon, MessageIcon::kExclamation);
+  }
+  EXPECT_FALSE(state_.race_card_missing);
+  EXPECT_FALSE(state_.jockey_missing);
+}
+
+TEST_F(PatRunTest, OddNamesAndFoldersDoNotCount) {
+  for (const char* name : {"ZO-1X1.JRA", "ZO-191.JRA", "ZO-101.JRA", "ZO-Z11.JRA", "ZOJRA", "ZO",
+                           "UO-111.JRA", "ZO-111.TXT", "ＺＯ-111.JRA"}) {
+    temp_.Write(fs::path("FILE") / name, "short");
+  }
+  fs::create_directories(pat_ / "ZO-112.JRA");
+  PatRunSummary summary = Run();
+  // Every ZO*JRA plain file is counted, but none names a venue and a day 1-8.
+  EXPECT_EQ(summary.file_count, 5);
+  EXPECT_EQ(summary.files_met, 0);
+  EXPECT_TRUE(state_.posting_text.empty());
+  EXPECT_EQ(host_.clipboard_writes, 0);
+  EXPECT_TRUE(host_.messages.empty());
+}
+
+TEST_F(PatRunTest, ScriptGoesToTheOddsLogFolderBelowThePatFolder) {
+  WriteDay(1, 1, 2);
+  fs::create_directories(pat_ / "File");
+  state_.output_format = '1';
+  Select(1, 12, false);
+  Run();
+  std::string script = ReadFile(pat_ / "File" / "PAD_NT.TXT");
+  EXPECT_EQ(script.substr(0, 4), "SUB:");
+  EXPECT_EQ(host_.clipboard_writes, 0);
+
+  // A missing odds-log folder: one message, every race still processed.
+  fs::remove_all(pat_ / "File");
+  state_.posting_text.clear();
+  PatRunSummary summary = Run();
+  EXPECT_EQ(summary.races_posted, 2);
+  EXPECT_TRUE(summary.script_write_failed);
+  ASSERT_EQ(host_.messages.size(), 1u);
+  EXPECT_EQ(host_.messages[0].title, "スクリプトファイル確認");
+}
+
+TEST_F(PatRunTest, EmptyOrMissingFolderGivesNoOutputAndNoMessage) {
+  fs::remove_all(pat_);
+  PatRunSummary summary = Run();
+  EXPECT_EQ(summary.file_count, 0);
+  EXPECT_TRUE(host_.messages.empty());
+  EXPECT_EQ(host_.clipboard_writes, 0);
+  EXPECT_EQ(host_.progress_captions.size(), 1u);
+}
+
+}  // namespace
+}  // namespace mirtote::pat

@@ -22,7 +22,7 @@ pat::PatHeader Header(int race) {
   h.year2 = "98";
   h.meeting2 = "04";
   h.day2 = "02";
-  h.race2 = race < 10 ? " " + std::to_string(race) : std::to_string(race);
+  h.race2 = std::to_string(race);  // the writer right-aligns it
   h.time_kind2 = "01";
   h.time4 = "1540";
   h.race_name = "毎日王冠";
@@ -101,7 +101,8 @@ void BM_FindAndParseResults(benchmark::State& state) {
   std::string bytes;
   for (int race = 1; race <= 12; ++race) {
     std::string record(results::kResultsLength, '0');
-    const std::string number = (race < 10 ? "0" : "") + std::to_string(race);
+    std::string number = std::to_string(race);
+    if (number.size() < 2) number.insert(0, "0");
     record.replace(6, 2, number);
     bytes += record;
   }

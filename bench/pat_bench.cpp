@@ -101,9 +101,8 @@ void BM_FindAndParseResults(benchmark::State& state) {
   std::string bytes;
   for (int race = 1; race <= 12; ++race) {
     std::string record(results::kResultsLength, '0');
-    std::string number = std::to_string(race);
-    if (number.size() < 2) number.insert(0, "0");
-    record.replace(6, 2, number);
+    record[6] = static_cast<char>('0' + race / 10);  // race number, two digits
+    record[7] = static_cast<char>('0' + race % 10);
     bytes += record;
   }
   const mirtote::text::RecordFile file(bytes, results::kResultsLength);

@@ -10,10 +10,11 @@ class QWidget;
 namespace mirtote::app {
 
 struct AppContext {
-  Session session;             // start folder, settings store, Qt host
-  pat::PatRunState pat_run;    // run options and per-race values of the PAT runs
+  Session session;           // start folder, settings store, Qt host
+  pat::PatRunState pat_run;  // run options and per-race values of the PAT runs
   QWidget* main_window = nullptr;
   bool command_running = false;  // re-entry guard: one command at a time
+  bool ending = false;           // exit confirmed: windows close without asking
 };
 
 }  // namespace mirtote::app

@@ -1,0 +1,76 @@
+#include "app/help_window.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "app/qt_text.h"
+#include "text/chars.h"
+#include "text/files.h"
+
+namespace mirtote::app {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The section every help request without a more precise keyword opens.
+constexpr std::string_view kContentsKeyword = "目次";
+
+}  // namespace
+
+std::optional<fs::path> FindHelpFile(const fs::path& start_folder, std::string_view help_file) {
+  const std::string wanted = text::AsciiUpper(help_file);
+  for (const std::string& name : text::ListPlainFiles(start_folder)) {
+    if (text::AsciiUpper(name) == wanted) return start_folder / name;
+  }
+  return std::nullopt;
+}
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), help_text_(new QTextBrowser(this)) {
+  setObjectName(QStringLiteral("HelpWindow"));
+  setWindowTitle(QStringLiteral("MIR_TOTE ヘルプ"));
+  help_text_->setObjectName(QStringLiteral("HelpText"));
+  help_text_->setOpenLinks(true);
+  help_text_->setOpenExternalLinks(false);
+
+  auto* contents = new QPushButton(QStringLiteral("目次"), this);
+  contents->setObjectName(QStringLiteral("HelpContents"));
+  auto* back = new QPushButton(QStringLiteral("戻る"), this);
+  back->setObjectName(QStringLiteral("HelpBack"));
+  back->setEnabled(false);
+  auto* close_button = new QPushButton(QStringLiteral("閉じる"), this);
+  close_button->setObjectName(QStringLiteral("HelpClose"));
+  connect(contents, &QPushButton::clicked, this, [this] { ShowKeyword(kContentsKeyword); });
+  connect(back, &QPushButton::clicked, help_text_, &QTextBrowser::backward);
+  connect(help_text_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+  connect(close_button, &QPushButton::clicked, this, &QWidget::close);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(contents);
+  buttons->addWidget(back);
+  buttons->addStretch(1);
+  buttons->addWidget(close_button);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(help_text_, 1);
+  resize(760, 600);
+}
+
+bool HelpWindow::Open(const fs::path& file, std::string* error) {
+  const auto bytes = text::ReadWholeFile(file, error);
+  if (!bytes) return false;
+  file_ = file;
+  help_text_->clearHistory();
+  help_text_->setSearchPaths({ToQString(text::PathText(file.parent_path()))});
+  help_text_->setHtml(ToQString(*bytes));
+  return true;
+}
+
+void HelpWindow::ShowKeyword(std::string_view keyword) {
+  help_text_->scrollToAnchor(ToQString(keyword));
+}
+
+}  // namespace mirtote::app

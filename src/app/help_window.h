@@ -1,0 +1,38 @@
+#pragma once
+// The help of the program: the help file "MIR_TOTE.HLP" in the start folder, an HTML page
+// (UTF-8) with one anchor per keyword (<a name="目次">), shown in a help window of our own
+// at the keyword's section.
+
+#include <QWidget>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QTextBrowser;
+
+namespace mirtote::app {
+
+// The plain file of the start folder whose name, upper-cased, equals the upper-cased
+// `help_file`; nothing when there is none.
+std::optional<std::filesystem::path> FindHelpFile(const std::filesystem::path& start_folder,
+                                                  std::string_view help_file);
+
+class HelpWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+
+  // Loads the help file; false with the reason when it cannot be read.
+  bool Open(const std::filesystem::path& file, std::string* error);
+  // Scrolls to the section of the keyword (stays where it is for an unknown keyword).
+  void ShowKeyword(std::string_view keyword);
+
+  QTextBrowser* HelpText() const { return help_text_; }
+
+ private:
+  QTextBrowser* help_text_;
+  std::filesystem::path file_;
+};
+
+}  // namespace mirtote::app

@@ -1,0 +1,134 @@
+// The main window's start-up sequence, its close, and the help and version windows it opens.
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "app/app_context.h"
+#include "app/confirm_exit.h"
+#include "app/help_window.h"
+#include "app/main_form.h"
+#include "app/placement.h"
+#include "app/w_splash.h"
+#include "shell/settings_keys.h"
+#include "shell/work_folders.h"
+
+namespace mirtote::app {
+
+namespace {
+
+constexpr const char* kHelpFileName = "MIR_TOTE.HLP";
+
+}  // namespace
+
+bool Main_Form::MDIForm_Load() {
+  RestoreMainPlacement(*this, context_.session.settings);
+  if (!RememberStartFolder()) return false;
+  if (PrepareWorkFolders(context_.session) != PrepareResult::kReady) return false;
+  help_file_ = kHelpFileName;
+  if (!options_.no_splash) ShowSplash();
+  ApplyPatTypeMarks();
+  ApplyFileExtTypeMarks();
+  return true;
+}
+
+bool Main_Form::RememberStartFolder() {
+  if (options_.start_folder) {
+    context_.session.start_folder = *options_.start_folder;
+    return true;
+  }
+  std::error_code error;
+  context_.session.start_folder = std::filesystem::current_path(error);
+  if (!error) return true;
+  // The folder the program was started in has gone; nothing can be found below it.
+  const std::string text = std::string("現在のフォルダを読み取れません。") + "\r" +
+                           error.message() + "\r" + "ので終了します。" + "\r";
+  context_.session.host.ShowMessage(text, "終了確認", MessageIcon::kExclamation);
+  return false;
+}
+
+// The splash stands alone for the splash time, measured as elapsed time, while pending
+// window events go on running.
+void Main_Form::ShowSplash() {
+  QElapsedTimer shown;
+  shown.start();
+  auto* splash = new WSplash(this);
+  splash->ShowAsSplash();
+  while (shown.elapsed() < options_.splash_time.count()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(10);
+  }
+  splash->close();
+}
+
+// A missing key is stored with its default as well, so a first start leaves the values the
+// menus show in the store.
+void Main_Form::ApplyPatTypeMarks() {
+  const auto stored = context_.session.settings.Get(keys::kStartup, keys::kPatType);
+  const std::string pat_type = stored.value_or("PAT95");
+  if (pat_type == "PAT31") {
+    SetChecked("SelPAT31", true);
+    SetChecked("SelPAT95", false);
+    return;
+  }
+  SetChecked("SelPAT31", false);
+  SetChecked("SelPAT95", true);
+  if (!stored || pat_type != "PAT95") StorePatType("PAT95");
+}
+
+void Main_Form::ApplyFileExtTypeMarks() {
+  const auto stored = context_.session.settings.Get(keys::kStartup, keys::kFileExtType);
+  const std::string file_ext_type = stored.value_or("ALL");
+  const bool known = file_ext_type == "ALL" || file_ext_type == "ODS" || file_ext_type == "TXT";
+  const std::string shown = known ? file_ext_type : "ALL";
+  SetChecked("FileSel1_ALL", shown == "ALL");
+  SetChecked("FileSel1_ODS", shown == "ODS");
+  SetChecked("FileSel1_TXT", shown == "TXT");
+  if (!stored || !known) StoreFileExtType("ALL");
+}
+
+void Main_Form::closeEvent(QCloseEvent* event) {
+  if (context_.ending) {
+    event->accept();
+    return;
+  }
+  // A command still running owns the window until it has finished.
+  if (context_.command_running || !ConfirmExit(context_)) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void Main_Form::ShowHelp(std::string_view keyword) {
+  Host& host = context_.session.host;
+  const auto file = FindHelpFile(context_.session.start_folder, help_file_);
+  if (!file) {
+    const std::string text =
+        std::string("ヘルプファイルが見つかりません。") + "\r\n" + "MIR_TOTE.exe と同じフォルダに" +
+        "\r\n" + "MIR_TOTE.cnt と MIR_TOTE.hlp を " + "\r\n" + "格納してください。" + "\r\n";
+    host.ShowMessage(text, "確　認", MessageIcon::kInformation);
+    return;
+  }
+  if (!help_window_) help_window_ = new HelpWindow(this);
+  std::string error;
+  if (!help_window_->Open(*file, &error)) {
+    host.ShowMessage(error, "確　認", MessageIcon::kExclamation);
+    return;
+  }
+  help_window_->show();
+  help_window_->raise();
+  help_window_->activateWindow();
+  help_window_->ShowKeyword(keyword);
+}
+
+void Main_Form::ShowVersion() {
+  if (!version_window_) version_window_ = new WSplash(this);
+  version_window_->ShowAsVersion();
+}
+
+}  // namespace mirtote::app

@@ -1,0 +1,14 @@
+// Operations whose windows are not in the program yet: the menu items stay quiet.
+
+#include "app/app_context.h"
+#include "app/operations.h"
+
+namespace mirtote::app {
+
+void RunArchiveExtraction(AppContext&) {}
+void RunForumLogConversion(AppContext&) {}
+void RunOddsCsvConversion(AppContext&) {}
+void OpenResultsSelection(AppContext&) {}
+void OpenOddsSelection(AppContext&) {}
+
+}  // namespace mirtote::app

@@ -1,0 +1,77 @@
+#include "app/placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+#include <string>
+
+#include "shell/settings_keys.h"
+#include "shell/settings_store.h"
+#include "text/number.h"
+
+namespace mirtote::app {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+
+double LogicalDpi() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+std::string StoredText(long long value) {
+  return std::to_string(value);
+}
+
+}  // namespace
+
+int TwipsToPixels(long long twips) {
+  return static_cast<int>(std::lround(static_cast<double>(twips) * LogicalDpi() / kTwipsPerInch));
+}
+
+long long PixelsToTwips(int pixels) {
+  return std::llround(static_cast<double>(pixels) * kTwipsPerInch / LogicalDpi());
+}
+
+void RestoreMainPlacement(QWidget& window, const SettingsStore& settings) {
+  using text::ValInt;
+  const long long state = ValInt(settings.GetOr(keys::kForm, keys::kState, "2"));
+  const int top = TwipsToPixels(ValInt(settings.GetOr(keys::kForm, keys::kTop, "0")));
+  const int left = TwipsToPixels(ValInt(settings.GetOr(keys::kForm, keys::kLeft, "0")));
+  window.move(left, top);
+
+  int height = window.height();
+  int width = window.width();
+  if (!settings.GetOr(keys::kForm, keys::kHeight, "").empty()) {
+    height = TwipsToPixels(ValInt(settings.GetOr(keys::kForm, keys::kHeight, "8000")));
+  }
+  if (!settings.GetOr(keys::kForm, keys::kWidth, "").empty()) {
+    width = TwipsToPixels(ValInt(settings.GetOr(keys::kForm, keys::kWidth, "8000")));
+  }
+  window.resize(width, height);
+
+  Qt::WindowStates window_state = Qt::WindowNoState;
+  if (state == 2) window_state = Qt::WindowMaximized;
+  if (state == 1) window_state = Qt::WindowMinimized;
+  window.setWindowState(window_state);
+}
+
+void SaveMainPlacement(const QWidget& window, SettingsStore& settings) {
+  int state = 0;
+  if (window.isMinimized()) {
+    state = 1;
+  } else if (window.isMaximized()) {
+    state = 2;
+  }
+  if (state == 0) {
+    settings.Set(keys::kForm, keys::kTop, StoredText(PixelsToTwips(window.y())));
+    settings.Set(keys::kForm, keys::kLeft, StoredText(PixelsToTwips(window.x())));
+    settings.Set(keys::kForm, keys::kHeight, StoredText(PixelsToTwips(window.height())));
+    settings.Set(keys::kForm, keys::kWidth, StoredText(PixelsToTwips(window.width())));
+  }
+  settings.Set(keys::kForm, keys::kState, StoredText(state));
+}
+
+}  // namespace mirtote::app

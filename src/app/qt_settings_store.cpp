@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <system_error>
+
 namespace mirtote::app {
 
 namespace {
@@ -21,17 +23,25 @@ QString KeyPath(std::string_view section, std::string_view key) {
   return QtText(section) + QLatin1Char('/') + QtText(key);
 }
 
+// The INI file named on the command line, taken below the current folder when relative.
+std::string AbsolutePath(const std::filesystem::path& file) {
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(file, ec);
+  return (ec ? file : absolute).lexically_normal().string();
+}
+
 }  // namespace
 
+// The native format is INI text in "MIR_TOTE/MIR_TOTE.conf" on Linux (IniFormat would name the
+// file ".ini").
 QtSettingsStore::QtSettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                             QStringLiteral("MIR_TOTE"),
                                             QStringLiteral("MIR_TOTE"))) {}
 
 QtSettingsStore::QtSettingsStore(const std::filesystem::path& ini_file)
-    : settings_(std::make_unique<QSettings>(
-          QtText(std::filesystem::absolute(ini_file).lexically_normal().string()),
-          QSettings::IniFormat)) {}
+    : settings_(std::make_unique<QSettings>(QtText(AbsolutePath(ini_file)), QSettings::IniFormat)) {
+}
 
 QtSettingsStore::~QtSettingsStore() = default;
 

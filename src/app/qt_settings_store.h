@@ -1,5 +1,5 @@
 #pragma once
-// The settings store kept by QSettings: the per-user INI store of application MIR_TOTE
+// The settings store kept by QSettings: the per-user store of application MIR_TOTE
 // ($XDG_CONFIG_HOME/MIR_TOTE/MIR_TOTE.conf on Linux) or an INI file named by the user.
 // Needs no application object, so headless commands can use it.
 

@@ -1,0 +1,268 @@
+// The command line run in-process: global options, usage, the settings command, the
+// terminal host and the report output helpers. No application object is created, as in
+// the real headless run.
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/qt_settings_store.h"
+#include "cli/arguments.h"
+#include "cli/command_line.h"
+#include "cli/report_output.h"
+#include "cli/terminal_host.h"
+
+namespace fs = std::filesystem;
+using mirtote::cli::RunCommandLine;
+
+namespace {
+
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+struct Run {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Run RunIn(const fs::path& start, const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  int status = RunCommandLine(args, start, out, err);
+  return {status, out.str(), err.str()};
+}
+
+fs::path Path(const QTemporaryDir& dir) {
+  return fs::path(dir.path().toStdString());
+}
+
+// A start folder whose working folders exist, so that no question is asked.
+fs::path ReadyFolder(const QTemporaryDir& dir) {
+  for (const char* name : {"LZH", "DATA", "FILE", "Work", "SEISEKI"}) {
+    fs::create_directory(Path(dir) / name);
+  }
+  return Path(dir);
+}
+
+}  // namespace
+
+class CliTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir config_home_;
+
+ private slots:
+  void initTestCase() {
+    // Keep the per-user store of the test away from the real one.
+    QVERIFY(config_home_.isValid());
+    qputenv("XDG_CONFIG_HOME", config_home_.path().toUtf8());
+  }
+
+  void settingsRoundTripThroughIniFile() {
+    QTemporaryDir dir;
+    const fs::path start = ReadyFolder(dir);
+    const std::string ini = (start / "s.ini").string();
+    const std::string japanese = "/home/競馬/ＰＡＴ　ﾌｫﾙﾀﾞ";
+
+    QCOMPARE(RunIn(start, {"--settings", ini, "settings", "set", "PatType", "PAT31"}).status, 0);
+    QCOMPARE(RunIn(start, {"--settings", ini, "settings", "set", "PatInstFolder", japanese}).status,
+             0);
+    QCOMPARE(RunIn(start, {"--settings=" + ini, "settings", "set", "Form/Top", "1200"}).status, 0);
+    QCOMPARE(RunIn(start, {"--settings", ini, "settings", "set", "Startup/OddsTeam", ""}).status,
+             0);
+    QCOMPARE(
+        RunIn(start, {"--settings", ini, "settings", "set", "CsvFolder", "C:\\TARGET, A"}).status,
+        0);
+
+    Run get = RunIn(start, {"--settings", ini, "settings", "get", "PatType"});
+    QCOMPARE(get.status, 0);
+    QCOMPARE(Q(get.out), QStringLiteral("PAT31\n"));
+    QVERIFY(get.err.empty());
+    QCOMPARE(Q(RunIn(start, {"--settings", ini, "settings", "get", "Startup/PatInstFolder"}).out),
+             Q(japanese + "\n"));
+    QCOMPARE(Q(RunIn(start, {"--settings", ini, "settings", "get", "form/Top"}).out),
+             QStringLiteral("1200\n"));
+    QCOMPARE(Q(RunIn(start, {"--settings", ini, "settings", "get", "CsvFolder"}).out),
+             QStringLiteral("C:\\TARGET, A\n"));
+    // An empty value exists: it prints an empty line, unlike a missing key.
+    Run empty = RunIn(start, {"--settings", ini, "settings", "get", "OddsTeam"});
+    QCOMPARE(empty.status, 0);
+    QCOMPARE(Q(empty.out), QStringLiteral("\n"));
+
+    // The file is INI text with both groups, UTF-8, and the start-up defaults.
+    const std::string file = ReadAll(ini);
+    QVERIFY(file.find("[Startup]") != std::string::npos);
+    QVERIFY(file.find("[Form]") != std::string::npos);
+    QVERIFY(file.find(japanese) != std::string::npos);
+    QVERIFY(file.find("StartTime=0900") != std::string::npos);
+    QVERIFY(file.find("EndTime=1700") != std::string::npos);
+  }
+
+  void missingKeyEndsWithStatusOne() {
+    QTemporaryDir dir;
+    const fs::path start = ReadyFolder(dir);
+    Run get = RunIn(start, {"--settings", (start / "s.ini").string(), "settings", "get", "Nope"});
+    QCOMPARE(get.status, 1);
+    QVERIFY(get.out.empty());
+    QVERIFY(get.err.find("Startup/Nope") != std::string::npos);
+  }
+
+  void perUserStoreWithoutSettingsOption() {
+    QTemporaryDir dir;
+    const fs::path start = ReadyFolder(dir);
+    QCOMPARE(RunIn(start, {"settings", "set", "JravanFolder", "/data/ＬＺＨ"}).status, 0);
+    const fs::path conf =
+        fs::path(config_home_.path().toStdString()) / "MIR_TOTE" / "MIR_TOTE.conf";
+    QVERIFY(fs::exists(conf));
+    QVERIFY(ReadAll(conf).find("/data/ＬＺＨ") != std::string::npos);
+    QCOMPARE(Q(RunIn(start, {"settings", "get", "JravanFolder"}).out),
+             QStringLiteral("/data/ＬＺＨ\n"));
+  }
+
+  void badUsageEndsWithStatusTwoBeforeTouchingAnything() {
+    QTemporaryDir dir;
+    const fs::path start = Path(dir);
+    const std::string usage = mirtote::cli::UsageText();
+    const std::vector<std::vector<std::string>> cases = {
+        {"pat-run", "--market", "M"},
+        {"bogus"},
+        {},
+        {"--frobnicate", "settings", "get", "PatType"},
+        {"--settings"},
+        {"settings"},
+        {"settings", "get"},
+        {"settings", "get", "PatType", "extra"},
+        {"settings", "set", "PatType"},
+        {"settings", "remove", "PatType"},
+        {"settings", "get", "Other/PatType"},
+        {"settings", "get", "Startup/"},
+        {"settings", "get", "Startup/a/b"},
+    };
+    for (const auto& args : cases) {
+      Run run = RunIn(start, args);
+      QCOMPARE(run.status, 2);
+      QVERIFY(run.out.empty());
+      QVERIFY2(run.err.find(usage) != std::string::npos, run.err.c_str());
+    }
+    // Neither a question nor a folder: the folder check comes after the usage check.
+    QVERIFY(fs::is_empty(start));
+  }
+
+  void helpListsOptionsAndCommands() {
+    QTemporaryDir dir;
+    Run help = RunIn(Path(dir), {"--help"});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.err.empty());
+    for (const char* piece : {"--settings FILE", "--yes", "--utf8", "--no-splash", "--help",
+                              "settings get [SECTION/]KEY", "settings set [SECTION/]KEY VALUE"}) {
+      QVERIFY2(help.out.find(piece) != std::string::npos, piece);
+    }
+    QVERIFY(help.out.find("pat-run") == std::string::npos);
+    QVERIFY(fs::is_empty(Path(dir)));
+  }
+
+  void refusedFolderShowsBlocksAndEndsWithStatusOne() {
+    QTemporaryDir dir;
+    const fs::path start = Path(dir);
+    Run run =
+        RunIn(start, {"--settings", (start / "s.ini").string(), "settings", "get", "PatType"});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.out.empty());
+    QCOMPARE(Q(run.err), QStringLiteral("【確認】\n"
+                                        "圧縮ファイル格納用のフォルダが\n"
+                                        "存在しません。\n"
+                                        "\n"
+                                        "\"LZH\" フォルダを作成しますか？\n"
+                                        "【終了確認】\n"
+                                        "必要なフォルダが準備できません\n"
+                                        "ので終了します。\n"));
+    QVERIFY(!fs::exists(start / "LZH"));
+  }
+
+  void yesCreatesTheFoldersAndRuns() {
+    QTemporaryDir dir;
+    const fs::path start = Path(dir);
+    fs::create_directory(start / "data");
+    Run run = RunIn(
+        start, {"--yes", "--settings", (start / "s.ini").string(), "settings", "get", "StartTime"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(Q(run.out), QStringLiteral("0900\n"));
+    // Four questions: "data" already counts as DATA.
+    QCOMPARE(Q(run.err).count(QStringLiteral("【確認】")), 4);
+    for (const char* name : {"LZH", "FILE", "Work", "SEISEKI"})
+      QVERIFY(fs::is_directory(start / name));
+    QVERIFY(!fs::exists(start / "DATA"));
+  }
+
+  void terminalHostBlocksAndAnswers() {
+    std::ostringstream err;
+    mirtote::cli::TerminalHost host(err, false);
+    host.ShowMessage("一行目\r\n\r\n二行目\r三行目", "処理中止",
+                     mirtote::MessageIcon::kExclamation);
+    QVERIFY(!host.AskYesNo("よろしいですか？\r", "確認", mirtote::MessageIcon::kInformation));
+    QCOMPARE(
+        Q(err.str()),
+        QStringLiteral("【処理中止】\n一行目\n\n二行目\n三行目\n【確認】\nよろしいですか？\n"));
+
+    mirtote::cli::TerminalHost yes_host(err, true);
+    QVERIFY(yes_host.AskYesNo("?", "確認", mirtote::MessageIcon::kInformation));
+    QCOMPARE(Q(yes_host.AskText("入力", "発走時間指定", "0900")), QStringLiteral("0900"));
+    QVERIFY(!yes_host.ChooseFilesToOpen({}));
+    QVERIFY(!yes_host.ChooseFileToSave({}));
+    QVERIFY(!yes_host.has_clipboard_text());
+    yes_host.SetClipboardText("a");
+    yes_host.SetClipboardText("");
+    QVERIFY(yes_host.has_clipboard_text());
+    QVERIFY(yes_host.clipboard_text().empty());
+  }
+
+  void reportOutputIsCp932UnlessUtf8() {
+    std::ostringstream cp932, utf8;
+    mirtote::cli::WriteReport(cp932, "東京～", false);
+    mirtote::cli::WriteReport(utf8, "東京～", true);
+    QCOMPARE(QByteArray::fromStdString(cp932.str()), QByteArray("\x93\x8c\x8b\x9e\x81\x60\r\n"));
+    QCOMPARE(Q(utf8.str()), QStringLiteral("東京～\r\n"));
+  }
+
+  void raceLists() {
+    using mirtote::cli::ParseRaceList;
+    auto list = ParseRaceList("7,9-12");
+    QVERIFY(list);
+    std::array<bool, 13> expected{};
+    for (int r : {7, 9, 10, 11, 12}) expected[static_cast<size_t>(r)] = true;
+    QVERIFY(*list == expected);
+    auto all = ParseRaceList("1-12");
+    QVERIFY(all && !(*all)[0] && (*all)[1] && (*all)[12]);
+    for (const char* bad : {"", "0", "13", "3-1", "1,,2", "1,", "a", "1-", "-3", "01-012", " 1"}) {
+      QVERIFY2(!ParseRaceList(bad), bad);
+    }
+  }
+
+  void commandArguments() {
+    std::string error;
+    auto parsed = mirtote::cli::ParseArguments({"--market", "M", "--format=0", "--no-presale", "x"},
+                                               {"--market", "--format"}, {"--no-presale"}, error);
+    QVERIFY(parsed);
+    QCOMPARE(Q(*parsed->Value("--market")), QStringLiteral("M"));
+    QCOMPARE(Q(*parsed->Value("--format")), QStringLiteral("0"));
+    QVERIFY(parsed->Has("--no-presale"));
+    QVERIFY(parsed->positional == std::vector<std::string>{"x"});
+    QVERIFY(!mirtote::cli::ParseArguments({"--market"}, {"--market"}, {}, error));
+    QVERIFY(
+        !mirtote::cli::ParseArguments({"--market", "M", "--market", "D"}, {"--market"}, {}, error));
+    QVERIFY(!mirtote::cli::ParseArguments({"--other"}, {"--market"}, {}, error));
+  }
+};
+
+QTEST_APPLESS_MAIN(CliTest)
+#include "cli_test.moc"

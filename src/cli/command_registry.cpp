@@ -1,5 +1,6 @@
 #include "cli/command_registry.h"
 
+#include "cli/pat_run_command.h"
 #include "cli/settings_command.h"
 
 namespace mirtote::cli {
@@ -8,6 +9,7 @@ std::vector<std::unique_ptr<Command>> CreateCommands() {
   std::vector<std::unique_ptr<Command>> commands;
   // One line per command.
   commands.push_back(std::make_unique<SettingsCommand>());
+  commands.push_back(std::make_unique<PatRunCommand>());
   return commands;
 }
 

@@ -11,9 +11,10 @@ namespace mirtote::cli {
 
 std::vector<UsageLine> PatRunCommand::usage() const {
   return {
-      {"pat-run --market M|D|S --format 0|1|2", "PAT odds run (S: results import); format 0"},
-      {"        [--races LIST] [--no-presale]",
-       "prints the clipboard text; default races: D 7-12, M/S all"},
+      {"pat-run --market M|D|S --format 0|1|2", ""},
+      {"  [--races LIST] [--no-presale]", "PAT odds run (market S: PAT results import);"},
+      {"", "format 0 prints the clipboard text; races default"},
+      {"", "to 7-12 for market D, all for M and S"},
   };
 }
 

@@ -1,0 +1,203 @@
+// Help file look-up and window, the splash and version window, the progress window and the
+// Qt host's dialogs.
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/help_window.h"
+#include "app/qt_file_filter.h"
+#include "app/qt_host.h"
+#include "app/w_splash.h"
+#include "gui/form_harness.h"
+
+using namespace std::string_literals;
+using mirtote::MessageIcon;
+using mirtote::testing::FormHarness;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A page long enough to scroll, with the contents at the top and a section far below.
+std::string HelpPage() {
+  std::string page = "<html><body><h1><a name=\"目次\">目次</a></h1>";
+  for (int i = 0; i < 300; ++i) page += "<p>行 " + std::to_string(i) + "</p>";
+  return page + "<h2><a name=\"LzhMelt\">解凍</a></h2><p>最後の節</p></body></html>";
+}
+
+const std::string kMissingHelp =
+    "ヘルプファイルが見つかりません。\r\nMIR_TOTE.exe と同じフォルダに\r\n"
+    "MIR_TOTE.cnt と MIR_TOTE.hlp を \r\n格納してください。\r\n";
+
+}  // namespace
+
+class HelpSplashTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void helpFileFoundInAnyCase() {
+    FormHarness h;
+    h.folder.Write("mir_tote.hlp", HelpPage());
+    auto& form = h.Load();
+    form.findChild<QAction*>(QStringLiteral("HelpCont"))->trigger();
+    QVERIFY(h.host.messages.empty());
+    QVERIFY(form.help_window() && form.help_window()->isVisible());
+    QTextBrowser* text = form.help_window()->HelpText();
+    QVERIFY(text->toPlainText().contains(QStringLiteral("最後の節")));
+    const int contents = text->verticalScrollBar()->value();  // "目次" is at the top
+
+    form.ShowHelp("LzhMelt");
+    QCoreApplication::processEvents();
+    QVERIFY(text->verticalScrollBar()->value() > contents + 100);
+  }
+
+  void missingHelpFileIsReported() {
+    FormHarness h;
+    fs::create_directory(h.folder.path() / "MIR_TOTE.HLP");  // a folder is not the file
+    h.folder.Write("MIR_TOTE.HLP.bak", "x");
+    auto& form = h.Load();
+    form.Toolbar1_ButtonClick(QStringLiteral("ヘルプ"));
+    QCOMPARE(h.host.messages.size(), size_t{1});
+    QCOMPARE(h.host.messages[0].text, kMissingHelp);
+    QCOMPARE(h.host.messages[0].title, "確　認"s);
+    QCOMPARE(h.host.messages[0].icon, MessageIcon::kInformation);
+    QVERIFY(!h.host.messages[0].question);
+    QVERIFY(!form.help_window());
+  }
+
+  void theSampleHelpFileHasASectionPerCommand() {
+    const auto sample = fs::path(MIRTOTE_TEST_DATA) / ".." / ".." / "resources" / "sample";
+    const auto file = mirtote::app::FindHelpFile(sample, "MIR_TOTE.HLP");
+    QVERIFY(file.has_value());
+    mirtote::app::HelpWindow window;
+    std::string error;
+    QVERIFY(window.Open(*file, &error));
+    const QTextDocument* document = window.HelpText()->document();
+    QStringList anchors;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+      for (auto it = block.begin(); !it.atEnd(); ++it) {
+        anchors << it.fragment().charFormat().anchorNames();
+      }
+    }
+    for (const char* keyword :
+         {"目次",         "LzhMelt",        "KORVANout",   "ODCSVout",  "SeisekiOut",
+          "ViewSelect",   "MIR_OTTE_works", "SousaEnd",    "OptFolder", "OptPAT",
+          "OptFile",      "OptTime",        "HelpCont",    "HelpVer",   "DirSetForm",
+          "SelectFormat", "SelectData",     "SDataSelect", "PrintText", "KobetsuText",
+          "SeisekiText",  "作業フォルダ",   "設定",        "一日の流れ"}) {
+      QVERIFY2(anchors.contains(QString::fromUtf8(keyword)), keyword);
+    }
+  }
+
+  void splashHidesTheCloseButton() {
+    auto* splash = new mirtote::app::WSplash;
+    splash->ShowAsSplash();
+    QVERIFY(splash->isVisible());
+    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(!splash->Command1()->isVisible());
+    QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("MIR_TOTE"));
+    QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+             QStringLiteral("Version.2.00"));
+    QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+             QStringLiteral("KORVAN Odds Format to Odds Data File"));
+    QVERIFY(!splash->findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().isNull());
+    splash->close();
+  }
+
+  void versionWindowShowsCloseAndComesForwardOnce() {
+    FormHarness h;
+    auto& form = h.Load();
+    form.findChild<QAction*>(QStringLiteral("HelpVer"))->trigger();
+    QPointer<mirtote::app::WSplash> first = form.version_window();
+    QVERIFY(first && first->isVisible());
+    QVERIFY(first->Command1()->isVisible());
+    QCOMPARE(first->Command1()->text(), QStringLiteral("閉じる"));
+    form.Toolbar1_ButtonClick(QStringLiteral("ﾊﾞｰｼﾞｮﾝ"));
+    QCOMPARE(form.version_window(), first.data());
+    QTest::mouseClick(first->Command1(), Qt::LeftButton);
+    QVERIFY(!first || !first->isVisible());
+  }
+
+  // A full start with the splash: it is gone when the window appears.
+  void splashClosesAtTheEndOfTheStart() {
+    FormHarness h;
+    mirtote::app::MainFormOptions options;
+    options.splash_time = std::chrono::milliseconds(0);
+    options.start_folder = h.folder.path();
+    mirtote::app::Main_Form form(h.context, options);
+    QVERIFY(form.MDIForm_Load());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form.findChild<mirtote::app::WSplash*>());
+  }
+
+  void fileFiltersBecomeQtNameFilters() {
+    using mirtote::app::QtNameFilters;
+    QCOMPARE(QtNameFilters("ﾃｷｽﾄﾌｧｲﾙ (*.TXT)|*.TXT|全てのﾌｧｲﾙ (*.*)|*.*|"),
+             QStringList({QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ (*.TXT)"), QStringLiteral("全てのﾌｧｲﾙ (*.*)")}));
+    QCOMPARE(QtNameFilters("ｵｯｽﾞﾛｸﾞ|*.ODS;*.TXT"),
+             QStringList({QStringLiteral("ｵｯｽﾞﾛｸﾞ (*.ODS *.TXT)")}));
+    QCOMPARE(QtNameFilters("|*.LZH|説明だけ"), QStringList({QStringLiteral("(*.LZH)")}));
+    QVERIFY(QtNameFilters("").isEmpty());
+  }
+
+  void hostShowsLineBreaksAndAnswers() {
+    mirtote::app::QtHost host;
+    QString seen_text;
+    QString seen_title;
+    QMessageBox::Icon seen_icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      seen_text = box->text();
+      seen_title = box->windowTitle();
+      seen_icon = box->icon();
+      box->button(QMessageBox::No)->click();
+    });
+    QVERIFY(!host.AskYesNo("一行目\r\n二行目\r三行目<b>", "確認", MessageIcon::kInformation));
+    QCOMPARE(seen_text, QStringLiteral("一行目\n二行目\n三行目<b>"));
+    QCOMPARE(seen_title, QStringLiteral("確認"));
+    QCOMPARE(seen_icon, QMessageBox::Information);
+  }
+
+  void hostProgressBusyAndClipboard() {
+    QWidget main_window;
+    mirtote::app::QtHost host;
+    host.SetMainWindow(&main_window);
+    host.ShowProgress("変換中 1", 0, 12);
+    auto* window = host.progress_window();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->objectName(), QStringLiteral("ProgBar"));
+    QVERIFY(!window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QProgressBar* bar = window->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    QCOMPARE(bar->maximum(), 12);
+    host.SetProgressValue(7);
+    host.SetProgressCaption("変換中 2");
+    QCOMPARE(bar->value(), 7);
+    QCOMPARE(window->windowTitle(), QStringLiteral("変換中 2"));
+    host.CloseProgress();
+    QVERIFY(!window->isVisible());
+
+    host.SetBusy(true);
+    host.SetBusy(true);
+    QVERIFY(QApplication::overrideCursor());
+    host.SetBusy(false);
+    QVERIFY(!QApplication::overrideCursor());
+
+    host.SetClipboardText("オッズ\r\n");
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("オッズ\r\n"));
+  }
+};
+
+QTEST_MAIN(HelpSplashTest)
+#include "help_splash_test.moc"

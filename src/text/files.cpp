@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <random>
 
 #include "text/chars.h"
@@ -50,16 +49,29 @@ std::string PathText(const fs::path& path) {
 }
 
 std::optional<std::string> ReadWholeFile(const fs::path& path, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
     SetError(error, PathText(path) + " を開けません: " + SystemReason(errno));
     return std::nullopt;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    SetError(error, PathText(path) + " を読めません: " + SystemReason(errno));
-    return std::nullopt;
+  std::string bytes;
+  off_t size = ::lseek(fd, 0, SEEK_END);
+  if (size > 0) bytes.reserve(static_cast<size_t>(size));
+  ::lseek(fd, 0, SEEK_SET);
+  char buffer[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      int err = errno;
+      ::close(fd);
+      SetError(error, PathText(path) + " を読めません: " + SystemReason(err));
+      return std::nullopt;
+    }
+    bytes.append(buffer, static_cast<size_t>(n));
   }
+  ::close(fd);
   return bytes;
 }
 

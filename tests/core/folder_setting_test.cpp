@@ -27,14 +27,6 @@ class FolderSettingTest : public ::testing::Test {
   std::string Folder(const char* name) const { return (start.path() / name).string(); }
 };
 
-TEST_F(FolderSettingTest, OptionKeysInDialogOrder) {
-  EXPECT_STREQ(FolderOptionKey(0), "JravanFolder");
-  EXPECT_STREQ(FolderOptionKey(3), "TargetFolder");
-  EXPECT_STREQ(FolderOptionKey(5), "PatInstFolder");
-  EXPECT_EQ(FolderOptionKey(6), nullptr);
-  EXPECT_EQ(FolderOptionKey(-1), nullptr);
-}
-
 TEST_F(FolderSettingTest, StoresAFolderHoldingAFileWithoutTrailingSeparator) {
   start.Write("odds/a.txt", "x");
   EXPECT_TRUE(StoreFolderSetting(session, 1, Folder("odds") + "/"));
@@ -81,14 +73,6 @@ TEST_F(FolderSettingTest, RelativeTextIsCheckedBelowTheCurrentFolderAndStoredAsT
   EXPECT_EQ(Stored(keys::kJravanFolder), "File");
 }
 
-TEST_F(FolderSettingTest, NoOptionStoresNothingButConfirms) {
-  start.Write("odds/a.txt", "x");
-  EXPECT_TRUE(StoreFolderSetting(session, std::nullopt, Folder("odds")));
-  EXPECT_EQ(settings.size(), 0u);
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, "設定しました。");
-}
-
 TEST_F(FolderSettingTest, InitialFolderIsJravanFolderOnlyWhenItHoldsAFile) {
   EXPECT_EQ(InitialDirSetFolder(session), start.path());  // key missing: the current folder
   std::filesystem::create_directories(start.path() / "lzh");
@@ -100,6 +84,8 @@ TEST_F(FolderSettingTest, InitialFolderIsJravanFolderOnlyWhenItHoldsAFile) {
 }
 
 TEST_F(FolderSettingTest, MissingStoredFolderIsReplacedByTheCurrentFolder) {
+  EXPECT_EQ(FolderForOption(session, 2), start.path());  // never stored: shown, not stored
+  EXPECT_EQ(settings.size(), 0u);
   std::filesystem::create_directories(start.path() / "pat");
   settings.Set(keys::kStartup, keys::kPatInstFolder, Folder("pat"));
   EXPECT_EQ(FolderForOption(session, 5), start.path() / "pat");  // an empty folder can be shown
@@ -107,18 +93,6 @@ TEST_F(FolderSettingTest, MissingStoredFolderIsReplacedByTheCurrentFolder) {
   EXPECT_EQ(FolderForOption(session, 5), start.path());
   EXPECT_EQ(Stored(keys::kPatInstFolder), start.path().string());
   EXPECT_TRUE(host.messages.empty());  // replaced without asking
-}
-
-TEST_F(FolderSettingTest, NeverStoredOptionShowsTheCurrentFolderWithoutStoring) {
-  EXPECT_EQ(FolderForOption(session, 2), start.path());
-  EXPECT_EQ(settings.size(), 0u);
-}
-
-TEST(WithoutTrailingSeparatorTest, StripsSeparatorsButKeepsRoot) {
-  EXPECT_EQ(WithoutTrailingSeparator("/a/b/"), "/a/b");
-  EXPECT_EQ(WithoutTrailingSeparator("a\\b\\\\"), "a\\b");
-  EXPECT_EQ(WithoutTrailingSeparator("/"), "/");
-  EXPECT_EQ(WithoutTrailingSeparator(""), "");
 }
 
 }  // namespace

@@ -62,24 +62,6 @@ class SaveReportTextTest : public ::testing::Test {
   FileDialogRequest request = ViewerSaveRequest(ViewerKind::kPrintText, start.path(), "A.TXT");
 };
 
-TEST_F(SaveReportTextTest, WritesTextPlusOneCrLfInCp932) {
-  host.save_answers = {(start.path() / "a.txt").string(), (start.path() / "b.txt").string()};
-  EXPECT_TRUE(SaveReportText(session, request, "ｵｯｽﾞ　～①\r\n2行目"));
-  EXPECT_EQ(ReadFile(start.path() / "a.txt"), Sjis("ｵｯｽﾞ　～①\r\n2行目") + "\r\n");
-  EXPECT_EQ(ReadFile(start.path() / "a.txt").substr(0, 4), "\xB5\xAF\xBD\xDE");
-  // A text already ending in CR LF still gets its one CR LF appended.
-  EXPECT_TRUE(SaveReportText(session, request, "末尾\r\n"));
-  EXPECT_EQ(ReadFile(start.path() / "b.txt"), Sjis("末尾") + "\r\n\r\n");
-  EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(SaveReportTextTest, ReplacesAnExistingFile) {
-  start.Write("old.txt", "a much longer old content that must disappear");
-  host.save_answers = {(start.path() / "old.txt").string()};
-  EXPECT_TRUE(SaveReportText(session, request, "new"));
-  EXPECT_EQ(ReadFile(start.path() / "old.txt"), "new\r\n");
-}
-
 TEST_F(SaveReportTextTest, CancelWritesNothingAndSaysNothing) {
   host.save_answers = {std::nullopt};
   EXPECT_FALSE(SaveReportText(session, request, "x"));
@@ -97,16 +79,6 @@ TEST_F(SaveReportTextTest, FailedWriteNamesTheFile) {
   EXPECT_EQ(
       host.messages[0].text.rfind("ファイルを保存できませんでした。\r\n" + target + "\r\n", 0), 0u);
   EXPECT_GT(host.messages[0].text.size(), target.size() + 60);  // the reason follows
-}
-
-TEST(CopyReportTextTest, PutsTextOnClipboardAndConfirms) {
-  ScriptedHost host;
-  CopyReportText(host, "abc\r\n", kShownResultCopied);
-  EXPECT_EQ(host.clipboard, "abc\r\n");
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, "表示されている結果をコピーしました");
-  EXPECT_EQ(host.messages[0].title, "確　認");
-  EXPECT_EQ(host.messages[0].icon, MessageIcon::kInformation);
 }
 
 }  // namespace

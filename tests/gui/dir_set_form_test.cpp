@@ -82,15 +82,6 @@ class DirSetFormTest : public QObject {
     QVERIFY(host_->messages.empty());
   }
 
-  void LoadShowsJravanFolderOnlyWhenItHoldsAFile() {
-    settings_->Set(keys::kStartup, keys::kJravanFolder, "lzh");
-    std::filesystem::create_directories(start_->path() / "LZH");
-    QCOMPARE(Text1(*std::make_unique<DirSetForm>(*session_)), Folder());
-    start_->Write("LZH/a.lzh", "x");
-    QCOMPARE(Text1(*std::make_unique<DirSetForm>(*session_)), Folder("LZH"));
-    QCOMPARE(settings_->size(), size_t{1});  // loading stores nothing
-  }
-
   void FolderListEntersAndLeavesFolders() {
     start_->Write("b/inner/x.txt", "x");
     std::filesystem::create_directories(start_->path() / "a");

@@ -83,12 +83,13 @@ class ViewersTest : public QObject {
     QCOMPARE(viewer->windowTitle(), Q("オッズ表示"));
     QCOMPARE(Captions(viewer),
              QStringList({Q("ファイル保存"), Q("コ ピ ー"), Q("閉 じ る"), Q("全 終 了")}));
-    const std::string report = "ﾚｰｽ  単勝 ～\r\n１  ｱｲﾈｽ   2.5\r\n";
+    const std::string report = "ﾚｰｽ  単勝 ～①\r\n１  ｱｲﾈｽ   2.5\r\n";
     viewer->SetText(report);
     host_.save_answers = {Path("odds.txt")};
     Click(viewer, "Command1");
     // The text already ends in CR LF; the file still gets one more, and nothing else.
     QCOMPARE(ReadFile(start_.path() / "odds.txt"), Sjis(report) + "\r\n");
+    QCOMPARE(ReadFile(start_.path() / "odds.txt").substr(0, 6), std::string("\xDA\xB0\xBD  "));
     QCOMPARE(host_.save_requests.size(), size_t{1});
     QCOMPARE(host_.save_requests[0].title, std::string("名前をつけて保存【オッズ表示】"));
     QCOMPARE(host_.save_requests[0].default_name, std::string("PATODDS.TXT"));

@@ -70,9 +70,9 @@ int PatRunCommand::Run(CommandContext& context, std::ostream& out, std::ostream&
     results::RunPatResultsImport(session, state);
   } else {
     pat::PatRunSummary summary = pat::RunPatOdds(session, state);
-    // The run went on past a script file it could not write, but the file is not what the
-    // caller asked for.
-    if (summary.script_write_failed) status = kExitFailed;
+    // A missing PAT folder ends the run early; a script file that could not be written does
+    // not end it, but the file is not what the caller asked for.
+    if (summary.script_write_failed || summary.folder_missing) status = kExitFailed;
   }
 
   if (format_ == '0' && context.host.has_clipboard_text()) {

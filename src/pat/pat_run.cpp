@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <system_error>
 #include <unordered_set>
 
 #include "pat/odds_tables.h"
@@ -72,6 +73,14 @@ void ReportMissingFiles(Host& host, PatRunState& state) {
         "騎手ファイル確認", MessageIcon::kExclamation);
     state.jockey_missing = false;
   }
+}
+
+// A PAT installation folder that is not there would otherwise look like a folder without
+// odds files; the user is told which folder was looked for.
+void ReportMissingFolder(Host& host, const std::filesystem::path& folder) {
+  host.ShowMessage("PATインストールフォルダが見つかりません。\r\n" + text::PathText(folder) +
+                       "\r\nフォルダ設定を確認してください。",
+                   "PATフォルダ確認", MessageIcon::kExclamation);
 }
 
 class OddsRun {
@@ -156,6 +165,14 @@ PatRunSummary RunPatOdds(Session& session, PatRunState& state) {
   state.jockey_missing = false;
   std::string setting = session.settings.GetOr(keys::kStartup, keys::kPatInstFolder, "File");
   std::filesystem::path folder = text::ResolveFolder(session.start_folder, setting);
+  std::error_code error;
+  if (!std::filesystem::is_directory(folder, error)) {
+    ReportMissingFolder(session.host, folder);
+    PatRunSummary summary;
+    summary.pat_folder = folder;
+    summary.folder_missing = true;
+    return summary;
+  }
   return OddsRun(session, state, std::move(folder)).Run();
 }
 

@@ -16,11 +16,12 @@ struct PatRunSummary {
   int files_met = 0;                 // ZO files met by the passes (processed or passed over)
   int races_posted = 0;              // races whose block went into the posting text
   bool script_write_failed = false;  // some race's script file could not be written
+  bool folder_missing = false;       // the PAT installation folder does not exist
 };
 
 // Runs with the options in `state` (race selection, output format). The caller empties the
 // race text and the posting text before a run; the missing flags are reset here and reported
-// at the end.
+// at the end. A PAT installation folder that does not exist is reported and ends the run.
 PatRunSummary RunPatOdds(Session& session, PatRunState& state);
 
 }  // namespace mirtote::pat

@@ -1,7 +1,8 @@
 #!/bin/bash
 # The real binary: pat-run over the sample meeting day written by tools/make_sample_data.py.
 # Format 0 prints the day's odds text once (CP932, or UTF-8 with --utf8); formats 1 and 2
-# write the posting scripts; bad usage, an empty PAT folder and an unwritable script folder.
+# write the posting scripts; bad usage, an empty or missing PAT folder, an unwritable script
+# folder.
 # $1: the mir_tote binary, $2: the test data folder (unused).
 set -u
 BIN=$(realpath "$1")
@@ -76,5 +77,11 @@ run pat-run --market M --format 0 >out.txt 2>err.txt
 [ $? -eq 0 ] || fail "empty folder: status"
 [ -s out.txt ] && fail "empty folder: output"
 [ -s err.txt ] && fail "empty folder: messages: $(cat err.txt)"
+
+# A PAT folder that does not exist: a message and status 1.
+run settings set PatInstFolder "$START/nowhere"
+run pat-run --market M --format 0 >out.txt 2>err.txt
+[ $? -eq 1 ] || fail "missing folder: status"
+grep -q '^【PATフォルダ確認】$' err.txt || fail "missing folder: no message"
 
 exit $FAILED

@@ -227,13 +227,23 @@ TEST_F(PatRunTest, ScriptGoesToTheOddsLogFolderBelowThePatFolder) {
   EXPECT_EQ(host_.messages[0].title, "スクリプトファイル確認");
 }
 
-TEST_F(PatRunTest, EmptyOrMissingFolderGivesNoOutputAndNoMessage) {
-  fs::remove_all(pat_);
+TEST_F(PatRunTest, FolderWithoutOddsFilesGivesNoOutputAndNoMessage) {
+  temp_.Write("FILE/KS-51118.JRA", "results");
   PatRunSummary summary = Run();
   EXPECT_EQ(summary.file_count, 0);
   EXPECT_TRUE(host_.messages.empty());
   EXPECT_EQ(host_.clipboard_writes, 0);
   EXPECT_EQ(host_.progress_captions.size(), 1u);
+}
+
+TEST_F(PatRunTest, MissingFolderIsReportedAndEndsTheRun) {
+  settings_.Set(keys::kStartup, keys::kPatInstFolder, "PAT");
+  PatRunSummary summary = Run();
+  EXPECT_TRUE(summary.folder_missing);
+  ASSERT_EQ(host_.messages.size(), 1u);
+  EXPECT_EQ(host_.messages[0].title, "PATフォルダ確認");
+  EXPECT_NE(host_.messages[0].text.find((temp_.path() / "PAT").string()), std::string::npos);
+  EXPECT_TRUE(host_.progress_captions.empty());
 }
 
 }  // namespace

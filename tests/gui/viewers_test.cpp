@@ -89,7 +89,7 @@ class ViewersTest : public QObject {
     Click(viewer, "Command1");
     // The text already ends in CR LF; the file still gets one more, and nothing else.
     QCOMPARE(ReadFile(start_.path() / "odds.txt"), Sjis(report) + "\r\n");
-    QCOMPARE(ReadFile(start_.path() / "odds.txt").substr(0, 6), std::string("\xDA\xB0\xBD  "));
+    QCOMPARE(ReadFile(start_.path() / "odds.txt").substr(0, 5), std::string("\xDA\xB0\xBD  "));
     QCOMPARE(host_.save_requests.size(), size_t{1});
     QCOMPARE(host_.save_requests[0].title, std::string("名前をつけて保存【オッズ表示】"));
     QCOMPARE(host_.save_requests[0].default_name, std::string("PATODDS.TXT"));

@@ -25,10 +25,10 @@ constexpr int kRaces = 12;
 
 constexpr const char* kProgressTitle = "【 PAT for Win 】オッズデータ取り込み中";
 
-// Which venues and days of the folder have ZO files, and the upper-cased names present.
+// Which days of which venues have ZO files (a venue is present when one of its days is),
+// and the upper-cased names of the folder.
 struct FolderScan {
   int file_count = 0;
-  std::array<bool, kVenues + 1> venue_present{};                       // index 1-10
   std::array<std::array<bool, kDays + 1>, kVenues + 1> day_present{};  // [venue][day 1-8]
   std::unordered_set<std::string> upper_names;
 };
@@ -38,12 +38,11 @@ FolderScan ScanPatFolder(const std::filesystem::path& folder) {
   for (const std::string& name : text::ListPlainFiles(folder)) {
     std::string upper = text::AsciiUpper(name);
     scan.upper_names.insert(upper);
-    if (upper.size() < 3 || !upper.starts_with("ZO") || !upper.ends_with("JRA")) continue;
+    if (!upper.starts_with("ZO") || !upper.ends_with("JRA")) continue;
     ++scan.file_count;
     if (upper.size() < 4) continue;
     const vocab::Venue* venue = vocab::VenueByChar(upper[3]);
     if (venue == nullptr) continue;
-    scan.venue_present[venue->number] = true;
     // A fifth character that is not a day digit marks no day.
     int day = upper.size() >= 5 ? static_cast<int>(text::ValInt(upper.substr(4, 1))) : 0;
     if (day >= 1 && day <= kDays) scan.day_present[venue->number][day] = true;

@@ -85,15 +85,6 @@ TEST_F(PostingTest, RaceLeftOutChangesNothing) {
   EXPECT_TRUE(fs::is_empty(current_ / "FILE"));
 }
 
-TEST_F(PostingTest, UnknownFormatAddsNothingButEmptiesTheRaceText) {
-  state_.output_format = '3';
-  EXPECT_EQ(Post(kSubject1, kRace1, '1'), PostOutcome::kPosted);
-  EXPECT_TRUE(state_.race_text.empty());
-  EXPECT_TRUE(state_.posting_text.empty());
-  EXPECT_EQ(host_.clipboard_writes, 0);
-  EXPECT_TRUE(fs::is_empty(current_ / "FILE"));
-}
-
 TEST_F(PostingTest, OddsLogFolderSettingIsTakenBelowTheCurrentFolder) {
   fs::create_directories(current_ / "logs");
   temp_.Write("PAT/logs/pad_nt.txt", "old");

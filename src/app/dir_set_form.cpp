@@ -69,6 +69,8 @@ DirSetForm::DirSetForm(const Session& session, QWidget* parent)
   auto* frame1 = new QGroupBox(this);
   frame1->setObjectName(QStringLiteral("Frame1"));
   auto* frame_layout = new QVBoxLayout(frame1);
+  frame_layout->setSpacing(2);  // leaves the folder list room in the small dialog
+  frame_layout->setContentsMargins(6, 4, 6, 4);
   for (int i = 0; i < kFolderOptionCount; ++i) {
     auto* option = new QRadioButton(ToQString(kOptionCaptions[i]), frame1);
     option->setObjectName(QStringLiteral("Option1_%1").arg(i));

@@ -25,6 +25,18 @@ std::string StoredText(long long value) {
   return std::to_string(value);
 }
 
+// A position stored for a screen that is no longer there would open the window out of
+// sight: such a window goes to the top left corner of the primary screen instead.
+void KeepOnScreen(QWidget& window) {
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  if (primary == nullptr) return;
+  const QRect frame(window.pos(), window.size());
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->availableGeometry().intersects(frame)) return;
+  }
+  window.move(primary->availableGeometry().topLeft());
+}
+
 }  // namespace
 
 int TwipsToPixels(long long twips) {
@@ -51,6 +63,7 @@ void RestoreMainPlacement(QWidget& window, const SettingsStore& settings) {
     width = TwipsToPixels(ValInt(settings.GetOr(keys::kForm, keys::kWidth, "8000")));
   }
   window.resize(width, height);
+  KeepOnScreen(window);
 
   Qt::WindowStates window_state = Qt::WindowNoState;
   if (state == 2) window_state = Qt::WindowMaximized;

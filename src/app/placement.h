@@ -17,7 +17,8 @@ long long PixelsToTwips(int pixels);
 
 // Applies the stored placement to a window that is not shown yet: position (default 0),
 // size only where a non-empty value is stored, then the state (default maximized), so that
-// a maximized window keeps the stored normal size for when it is restored.
+// a maximized window keeps the stored normal size for when it is restored. A window that
+// would lie wholly outside every screen is moved onto the primary screen.
 void RestoreMainPlacement(QWidget& window, const SettingsStore& settings);
 
 // Stores State; in the normal state also the position and size. A minimized or maximized

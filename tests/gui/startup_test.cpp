@@ -174,6 +174,16 @@ class StartupTest : public QObject {
     QCOMPARE(form.size(), QSize(Pixels(9600), Pixels(7200)));
   }
 
+  // A position on a screen that is gone: the window comes back where it can be seen.
+  void placementOffEveryScreenIsMovedBack() {
+    FormHarness h;
+    h.store.Set(kForm, "State", "0");
+    h.store.Set(kForm, "Top", "-90000");
+    h.store.Set(kForm, "Left", "300000");
+    auto& form = h.Load();
+    QCOMPARE(form.pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+  }
+
   // Height and Width apply only when stored non-empty; the position defaults to 0.
   void missingSizeKeepsTheWindowsOwn() {
     FormHarness h;

@@ -85,6 +85,19 @@ class StartupTest : public QObject {
     QCOMPARE(h.Startup("PatType"), "<none>"s);
   }
 
+  // Agreed but impossible (a file stands where the folder should be): the start ends.
+  void folderThatCannotBeCreatedEndsTheStart() {
+    FormHarness h;
+    fs::remove(h.folder.path() / "Work");
+    h.folder.Write("Work", "not a folder");
+    h.host.yes_no_answers = {true};
+    h.Load();
+    QVERIFY(!h.loaded);
+    QCOMPARE(h.host.messages.size(), size_t{2});
+    QVERIFY(h.host.messages[1].text.find("Work") != std::string::npos);
+    QVERIFY(fs::is_regular_file(h.folder.path() / "Work"));
+  }
+
   // --yes: the start-up questions are taken as answered Yes without being shown.
   void startupAnswersHostAgreesSilently() {
     FormHarness h(false);

@@ -2,6 +2,7 @@
 
 #include "pat/jockey_name.h"
 #include "pat/odds_field.h"
+#include "pat/text_columns.h"
 #include "text/century.h"
 #include "text/chars.h"
 #include "text/cp932.h"
@@ -12,7 +13,6 @@ namespace mirtote::pat {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kHeading =
     "枠番 馬番  単勝    複勝           馬  名          性齢 馬体重(前)  騎  手  斤量";
 constexpr std::string_view kHorseNotFoundTitle = "登録馬パラメータエラー";
@@ -32,11 +32,6 @@ std::string Blanks(int columns) {
   return std::string(static_cast<size_t>(columns), ' ');
 }
 
-std::string HorseNumberColumn(int number) {
-  const std::string digits = std::to_string(number);
-  return (number < 10 ? vocab::FlipDigitWidth(digits) : digits) + "  ";
-}
-
 std::string SexText(std::string_view code) {
   if (code == "1") return "　";
   if (code == "2") return "牝";
@@ -48,11 +43,8 @@ std::string SexAgeColumn(const jravan::HorseRecord& horse, std::string_view race
   const int age =
       text::AgeInRaceYear(static_cast<int>(text::ValInt(race_year)),
                           static_cast<int>(text::ValInt(text::Left(horse.birth_date, 2))));
-  const std::string digits = std::to_string(age);
   // An unknown sex code writes no sex; the column keeps its width.
-  return FitColumns(SexText(horse.sex) + (age < 10 ? vocab::FlipDigitWidth(digits) : digits),
-                    kSexAgeColumns - 1) +
-         " ";
+  return FitColumns(SexText(horse.sex) + SmallNumberText(age), kSexAgeColumns - 1) + " ";
 }
 
 // "000", "999" and blanks mean the weight is not known.
@@ -106,8 +98,8 @@ std::string_view HorseFinder::Find(std::string_view horse_id) {
 }
 
 std::string BuildHorseTable(const HorseTableSources& sources, Host& host, bool& jockey_missing) {
-  std::string out(kHeading);
-  out += kCrLf;
+  std::string out;
+  AddLine(out, kHeading);
   HorseFinder finder(sources.horses);
   std::string previous_bracket;
   for (int number = 1; number <= jravan::kEntries; ++number) {
@@ -121,7 +113,7 @@ std::string BuildHorseTable(const HorseTableSources& sources, Host& host, bool& 
       line += Blanks(kBracketColumns);
     }
     previous_bracket = entry.bracket;
-    line += HorseNumberColumn(number);
+    line += SmallNumberText(number) + "  ";
 
     const std::string win = OddsFieldText(sources.zo.WinOdds(number), 5);
     const bool scratched = win == kScratched5;
@@ -147,8 +139,7 @@ std::string BuildHorseTable(const HorseTableSources& sources, Host& host, bool& 
     }
     line += JockeyColumn(entry.jockey_code, sources.jockeys, jockey_missing);
     line += CarriedWeight(entry.carried_weight);
-    out += line;
-    out += kCrLf;
+    AddLine(out, line);
   }
   return out;
 }

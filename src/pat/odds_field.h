@@ -15,7 +15,4 @@ std::string OddsFieldText(std::string_view bytes, size_t width);
 inline constexpr std::string_view kScratched5 = " ﾄﾘｹｼ";
 inline constexpr std::string_view kScratched6 = "  ﾄﾘｹｼ";
 
-// `text` cut or padded with spaces to exactly `columns` display columns.
-std::string FitColumns(std::string_view text, int columns);
-
 }  // namespace mirtote::pat

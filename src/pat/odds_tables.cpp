@@ -6,19 +6,17 @@
 
 #include "pat/odds_field.h"
 #include "pat/pat_file.h"
+#include "pat/text_columns.h"
 #include "text/chars.h"
 #include "text/files.h"
 #include "text/number.h"
-#include "vocab/code_tables.h"
 
 namespace mirtote::pat {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
 constexpr int kBrackets = 8;
 constexpr int kFirstBlockColumns = 12;
-constexpr int kLineColumns = 79;
 constexpr std::string_view kBracketHeading = " １   ２   ３   ４   ５   ６   ７   ８";
 constexpr std::string_view kQuinellaHeading =
     "     １    ２    ３    ４    ５    ６         ７    ８    ９  １０  １１  １２";
@@ -27,12 +25,6 @@ constexpr std::string_view kBesideHeading =
 constexpr std::string_view kBracketDashes = "----";
 constexpr std::string_view kQuinellaDashes = "-----";
 constexpr int kNoBracketColumns = 40;  // rows past 8 in the block beside the bracket cells
-
-// Full-width digit of 1-9, the two half-width digits from 10.
-std::string RowNumber(int i) {
-  const std::string digits = std::to_string(i);
-  return i < 10 ? vocab::FlipDigitWidth(digits) : digits;
-}
 
 std::optional<std::string> ReadFile(const std::filesystem::path& folder, const std::string& name) {
   auto path = text::FindIgnoringCase(folder, name);
@@ -89,18 +81,13 @@ class OddsMatrices {
   std::array<std::array<std::string, kMaxHorses>, kMaxHorses> quinella_;
 };
 
-void AddLine(std::string& out, std::string_view line) {
-  out += line;
-  out += kCrLf;
-}
-
 // Heading and 8 rows of bracket cells, each row closed by its full-width number.
 void BracketTable(const OddsMatrices& m, std::string& out) {
   AddLine(out, kBracketHeading);
   for (int i = 1; i <= kBrackets; ++i) {
     std::string row;
     for (int j = 1; j <= kBrackets; ++j) row += m.bracket(i, j) + " ";
-    AddLine(out, row + RowNumber(i));
+    AddLine(out, row + SmallNumberText(i));
   }
 }
 
@@ -108,9 +95,9 @@ void BracketTable(const OddsMatrices& m, std::string& out) {
 void QuinellaFirstBlock(const OddsMatrices& m, int runners, std::string& out) {
   AddLine(out, kQuinellaHeading);
   for (int i = 1; i <= runners; ++i) {
-    std::string row = RowNumber(i) + " ";
+    std::string row = SmallNumberText(i) + " ";
     for (int j = 1; j <= 6; ++j) row += m.quinella(i, j) + " ";
-    row += " " + RowNumber(i) + "  ";
+    row += " " + SmallNumberText(i) + "  ";
     for (int j = 7; j <= kFirstBlockColumns; ++j) {
       row += m.quinella(i, j);
       if (j < kFirstBlockColumns) row += " ";
@@ -130,7 +117,7 @@ void BracketBesideQuinella(const OddsMatrices& m, int runners, std::string& out)
     } else {
       row.assign(kNoBracketColumns, ' ');
     }
-    row += RowNumber(i) + "  ";
+    row += SmallNumberText(i) + "  ";
     for (int j = 13; j <= kMaxHorses; ++j) {
       row += m.quinella(i, j);
       if (j < kMaxHorses) row += " ";
@@ -164,7 +151,7 @@ void AppendOddsTables(const std::filesystem::path& pat_folder, const std::string
   } else {
     BracketTable(matrices, out);
   }
-  AddLine(out, text::Repeat("=", kLineColumns));
+  AddLine(out, Rule('='));
   AddLine(out, "");
   state.race_text += out;
 }

@@ -40,8 +40,7 @@ FolderScan ScanPatFolder(const std::filesystem::path& folder) {
     scan.upper_names.insert(upper);
     if (!upper.starts_with("ZO") || !upper.ends_with("JRA")) continue;
     ++scan.file_count;
-    if (upper.size() < 4) continue;
-    const vocab::Venue* venue = vocab::VenueByChar(upper[3]);
+    const vocab::Venue* venue = VenueOfFileName(upper);
     if (venue == nullptr) continue;
     // A fifth character that is not a day digit marks no day.
     int day = upper.size() >= 5 ? static_cast<int>(text::ValInt(upper.substr(4, 1))) : 0;

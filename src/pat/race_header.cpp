@@ -1,8 +1,7 @@
 #include "pat/race_header.h"
 
-#include <algorithm>
-
 #include "pat/race_conditions.h"
+#include "pat/text_columns.h"
 #include "text/chars.h"
 #include "text/number.h"
 #include "vocab/code_tables.h"
@@ -11,25 +10,17 @@ namespace mirtote::pat {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
-constexpr int kLineColumns = 79;
 constexpr size_t kRaceNameChars = 29;     // without an edition number
 constexpr size_t kEditionNameChars = 26;  // less one per edition digit
 constexpr int kSubjectNameColumns = 12;
 constexpr size_t kSubjectNameChars = 6;
 
-std::string Line(std::string_view text) {
-  return std::string(text) + std::string(kCrLf);
-}
-
-std::string FullWidth(std::string_view digits) {
-  return vocab::FullWidthDigits(digits);
-}
+using vocab::FullWidthDigits;
 
 // "0950" -> " 9:50", "1535" -> "15:35".
 std::string PostTimeText(std::string_view hhmm) {
-  const std::string tens = text::Left(hhmm, 1);
-  const std::string hour = tens == "0" ? " " + text::Mid(hhmm, 2, 1) : text::Left(hhmm, 2);
+  const std::string hour =
+      text::Left(hhmm, 1) == "0" ? " " + text::Mid(hhmm, 2, 1) : text::Left(hhmm, 2);
   return hour + ":" + text::Mid(hhmm, 3, 2);
 }
 
@@ -38,9 +29,9 @@ std::string TitleLine(const jravan::RaceCardRecord& card, std::string_view venue
   std::string s = "【オッズ】";
   s += venue_name;
   s += "   " + BlankTensFullWidth(card.race_number) + "レース  ";
-  s += "'" + FullWidth(card.year) + "年 ";
-  s += FullWidth(card.meeting) + "回 ";
-  s += FullWidth(card.day) + "日目 ";
+  s += "'" + FullWidthDigits(card.year) + "年 ";
+  s += FullWidthDigits(card.meeting) + "回 ";
+  s += FullWidthDigits(card.day) + "日目 ";
   s += BlankTensFullWidth(text::Left(card.month_day, 2)) + "月 ";
   s += BlankTensFullWidth(text::Mid(card.month_day, 3, 2)) + "日";
   s += "（" + vocab::DayWeatherGoingText("YOUBI" + card.weekday) + "） ";
@@ -53,18 +44,13 @@ std::string RaceNameLine(const jravan::RaceCardRecord& card) {
   const long long edition = text::ValInt(card.edition);
   if (edition != 0) {
     const std::string digits = std::to_string(edition);
-    s += "第" + FullWidth(digits) + "回  ";
+    s += "第" + FullWidthDigits(digits) + "回  ";
     s += text::Left(card.race_name, kEditionNameChars - digits.size());
   } else {
     s += text::Left(card.race_name, kRaceNameChars);
   }
   s += " 発走 " + PostTimeText(card.post_time);
   return s;
-}
-
-std::string RunnersText(std::string_view runners) {
-  if (text::ValInt(runners) < 10) return " " + text::Right(runners, 1);
-  return std::string(runners);
 }
 
 std::string ConditionsLine(const jravan::RaceCardRecord& card) {
@@ -74,7 +60,8 @@ std::string ConditionsLine(const jravan::RaceCardRecord& card) {
   s += GradeText(card.grade);
   s += TrackText(card.course);
   s += card.distance + "m  ";
-  s += RunnersText(card.runners) + "頭";
+  s += text::ValInt(card.runners) < 10 ? " " + text::Right(card.runners, 1) : card.runners;
+  s += "頭";
   return s;
 }
 
@@ -83,8 +70,8 @@ std::string DateText(const jravan::RaceCardRecord& card) {
   return text::Left(card.month_day, 2) + "/" + text::Mid(card.month_day, 3, 2);
 }
 
-// The first characters of the race name in 12 columns, each counted as full width; a
-// half-width space fills the rest of the 12 columns.
+// The first six characters of the race name, each counted as two columns; a half-width
+// space stands for the spaces left to column 12 by the characters before it.
 std::string SubjectRaceName(std::string_view race_name) {
   std::string out;
   int columns = 0;
@@ -92,9 +79,7 @@ std::string SubjectRaceName(std::string_view race_name) {
   for (size_t i = 0; i < head.size();) {
     const char32_t c = text::NextChar(head, i);
     if (c == U' ') {
-      const int fill = std::max(0, kSubjectNameColumns - columns);
-      out.append(static_cast<size_t>(fill), ' ');
-      columns += fill;
+      out.append(static_cast<size_t>(kSubjectNameColumns - columns), ' ');
     } else {
       text::AppendChar(out, c);
       columns += 2;
@@ -105,20 +90,14 @@ std::string SubjectRaceName(std::string_view race_name) {
 
 }  // namespace
 
-std::string BlankTensFullWidth(std::string_view two_digits) {
-  const std::string tens = text::Left(two_digits, 1);
-  const std::string ones = text::Mid(two_digits, 2, 1);
-  return (tens == "0" ? std::string("　") : vocab::FlipDigitWidth(tens)) +
-         vocab::FlipDigitWidth(ones);
-}
-
 std::string BuildRaceHeader(const jravan::RaceCardRecord& card, std::string_view venue_name,
                             std::string_view fetch_time) {
-  std::string out = Line(text::Repeat("=", kLineColumns));
-  out += Line(TitleLine(card, venue_name, fetch_time));
-  out += Line(RaceNameLine(card));
-  out += Line(ConditionsLine(card));
-  out += Line(text::Repeat("-", kLineColumns));
+  std::string out;
+  AddLine(out, Rule('='));
+  AddLine(out, TitleLine(card, venue_name, fetch_time));
+  AddLine(out, RaceNameLine(card));
+  AddLine(out, ConditionsLine(card));
+  AddLine(out, Rule('-'));
   return out;
 }
 

@@ -12,9 +12,6 @@ namespace mirtote::pat {
 // The fetch time of the advance-sale pass.
 inline constexpr std::string_view kAdvanceSaleFetchTime = "00:99";
 
-// A two-digit number in full width with blank tens: "05" -> "　５", "11" -> "１１".
-std::string BlankTensFullWidth(std::string_view two_digits);
-
 // The rule, title, race name, conditions and dashed rule lines, each ending with CR LF.
 // `fetch_time` is "H:MM" with a space before a one-digit hour (" 9:05", "15:35").
 std::string BuildRaceHeader(const jravan::RaceCardRecord& card, std::string_view venue_name,

@@ -9,11 +9,11 @@
 #include "pat/horse_table.h"
 #include "pat/pat_file.h"
 #include "pat/race_header.h"
+#include "pat/text_columns.h"
 #include "shell/settings_keys.h"
 #include "text/chars.h"
 #include "text/files.h"
 #include "text/number.h"
-#include "vocab/venues.h"
 
 namespace mirtote::pat {
 
@@ -34,18 +34,11 @@ struct FoundCard {
   std::string file_name;  // the race-card file that held it
 };
 
-bool IsRaceCardFile(std::string_view name) {
-  const std::string upper = text::AsciiUpper(name);
-  return upper.size() >= kRaceCardSuffix.size() &&
-         upper.compare(upper.size() - kRaceCardSuffix.size(), kRaceCardSuffix.size(),
-                       kRaceCardSuffix) == 0;
-}
-
 // The first record with `key` over the race-card files of `data`, in name order.
 std::optional<FoundCard> FindRaceCard(const fs::path& data, std::string_view key) {
   if (key.size() != 8) return std::nullopt;
   for (const std::string& name : text::ListPlainFiles(data)) {
-    if (!IsRaceCardFile(name)) continue;
+    if (!text::AsciiUpper(name).ends_with(kRaceCardSuffix)) continue;
     auto file = text::RecordFile::Open(data / name, jravan::kRaceCardLength);
     if (!file) continue;
     for (size_t k = 1; k <= file->count(); ++k) {
@@ -95,11 +88,9 @@ bool InsideWindow(std::string_view post_time, const SettingsStore& settings) {
 void BuildRaceText(const RaceTextRequest& request, Session& session, PatRunState& state,
                    RaceTextCarry& carry) {
   state.race_state = '0';
-  if (request.zo_name.size() >= 4) {
-    if (const vocab::Venue* venue = vocab::VenueByChar(request.zo_name[3])) {
-      carry.venue_name = std::string(venue->name);
-      carry.venue_code2 = std::string(venue->code2);
-    }
+  if (const vocab::Venue* venue = VenueOfFileName(request.zo_name)) {
+    carry.venue_name = std::string(venue->name);
+    carry.venue_code2 = std::string(venue->code2);
   }
   const auto zo_path = text::FindIgnoringCase(request.pat_folder, request.zo_name);
   if (!zo_path) return;
@@ -128,7 +119,7 @@ void BuildRaceText(const RaceTextRequest& request, Session& session, PatRunState
   state.race_text += BuildRaceHeader(card, carry.venue_name, fetch_time);
   state.race_text +=
       BuildHorseTable({card, zo, horses, jockeys}, session.host, state.jockey_missing);
-  state.race_text += "\r\n";
+  AddLine(state.race_text, "");
   state.subject_line = BuildSubjectLine(card, carry.venue_name, fetch_time, request.advance_sale);
 }
 

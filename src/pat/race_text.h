@@ -11,10 +11,10 @@
 namespace mirtote::pat {
 
 struct RaceTextRequest {
-  std::filesystem::path pat_folder;   // folder of the race's PAT odds files
-  std::string zo_name;                // the ZO file's name as built ("ZO-53A.JRA"), found
-                                      // in pat_folder ignoring ASCII case
-  bool advance_sale = false;          // the run's advance-sale pass
+  std::filesystem::path pat_folder;  // folder of the race's PAT odds files
+  std::string zo_name;               // the ZO file's name as built ("ZO-53A.JRA"), found
+                                     // in pat_folder ignoring ASCII case
+  bool advance_sale = false;         // the run's advance-sale pass
 };
 
 // What a race carries over to the next one of the same run: the venue of the previous race

@@ -58,24 +58,28 @@ TEST(ClassText, EveryRowOfTheAgeGroupTable) {
 }
 
 TEST(ConditionTexts, WeightRuleGradeAndTrack) {
-  EXPECT_EQ(WeightRuleText("1"), "ハンデ  ");
-  EXPECT_EQ(WeightRuleText("2"), "別定　  ");
-  EXPECT_EQ(WeightRuleText("3"), "馬齢　  ");
-  EXPECT_EQ(WeightRuleText("4"), "定量　  ");
-  EXPECT_EQ(WeightRuleText("5"), "");
-  EXPECT_EQ(GradeText("A"), "Ｇ１    ");
-  EXPECT_EQ(GradeText("B"), "Ｇ２    ");
-  EXPECT_EQ(GradeText("C"), "Ｇ３    ");
-  EXPECT_EQ(GradeText("D"), "重賞    ");
-  EXPECT_EQ(GradeText("E"), "特別    ");
-  EXPECT_EQ(GradeText(" "), "　　    ");
-  EXPECT_EQ(TrackText("17"), "芝　　 ");
-  EXPECT_EQ(TrackText("21"), "芝　　 ");
-  EXPECT_EQ(TrackText("22"), "芝　　 ");
-  EXPECT_EQ(TrackText("23"), "ダート ");
-  EXPECT_EQ(TrackText("51"), "障害　 ");
-  EXPECT_EQ(TrackText("3"), "");
-  EXPECT_EQ(TrackText(""), "");
+  using Lookup = std::string (*)(std::string_view);
+  const std::tuple<Lookup, const char*, const char*> cases[] = {
+      {WeightRuleText, "1", "ハンデ  "},
+      {WeightRuleText, "2", "別定　  "},
+      {WeightRuleText, "3", "馬齢　  "},
+      {WeightRuleText, "4", "定量　  "},
+      {WeightRuleText, "5", ""},
+      {GradeText, "A", "Ｇ１    "},
+      {GradeText, "B", "Ｇ２    "},
+      {GradeText, "C", "Ｇ３    "},
+      {GradeText, "D", "重賞    "},
+      {GradeText, "E", "特別    "},
+      {GradeText, " ", "　　    "},
+      {TrackText, "17", "芝　　 "},
+      {TrackText, "21", "芝　　 "},
+      {TrackText, "22", "芝　　 "},
+      {TrackText, "23", "ダート "},
+      {TrackText, "51", "障害　 "},
+      {TrackText, "3", ""},
+      {TrackText, "", ""},
+  };
+  for (const auto& [lookup, code, text] : cases) EXPECT_EQ(lookup(code), text) << code;
 }
 
 TEST(JockeyShortName, FamilyNameLengthsAndInitials) {
@@ -89,13 +93,11 @@ TEST(JockeyShortName, FamilyNameLengthsAndInitials) {
       {"Ｏ．ペリエ", "オリビエ", "ペリエ　"},        // an initial
       {"Ｍ．Ｊ．キネーン", "マイケル", "キネーン"},  // two initials
   };
-  for (const auto& c : cases) {
-    auto pad = [](std::string s) {
-      while (s.size() < 24) s += "　";  // 8 full-width characters
-      return s;
-    };
-    EXPECT_EQ(JockeyShortName(pad(c[0]), pad(c[1])), c[2]) << c[0];
-  }
+  auto pad = [](std::string s) {
+    while (s.size() < 24) s += "　";  // 8 full-width characters
+    return s;
+  };
+  for (const auto& c : cases) EXPECT_EQ(JockeyShortName(pad(c[0]), pad(c[1])), c[2]) << c[0];
   // Fields shorter than the record's are read as padded.
   EXPECT_EQ(JockeyShortName("武", "豊"), "武　　豊");
   EXPECT_EQ(JockeyShortName("", ""), "　　　　");

@@ -13,47 +13,41 @@
 namespace mirtote::pat {
 namespace {
 
-using testing::EntrySpec;
 using testing::HorseSpec;
+using testing::Lines;
 using testing::RaceCardSpec;
 
 const std::string kEquals(79, '=');
 const std::string kDashes(79, '-');
-const std::string kHeading =
-    "枠番 馬番  単勝    複勝           馬  名          性齢 馬体重(前)  騎  手  斤量";
-
-std::string Lines(std::initializer_list<std::string> lines) {
-  std::string out;
-  for (const auto& line : lines) out += line + "\r\n";
-  return out;
-}
-
-// Sets a file's last-modified time to 10 May 1998, hour:minute local time.
-void SetLocalTime(const std::filesystem::path& path, int hour, int minute) {
-  std::tm tm{};
-  tm.tm_year = 98;
-  tm.tm_mon = 4;
-  tm.tm_mday = 10;
-  tm.tm_hour = hour;
-  tm.tm_min = minute;
-  tm.tm_isdst = -1;
-  const auto when = std::chrono::system_clock::from_time_t(std::mktime(&tm));
-  std::filesystem::last_write_time(path, std::chrono::file_clock::from_sys(when));
-}
+const std::string kName = "　　　　　　　　 ";  // the rest of an 11-character name "ウマn"
 
 class RaceTextTest : public ::testing::Test {
  protected:
   std::filesystem::path Data() const { return root_.path() / "DATA"; }
   std::filesystem::path Pat() const { return root_.path() / "PAT"; }
 
-  // Writes the card's meeting, its ZO file (fetched at 9:05) and the default jockeys.
+  // Writes the card's meeting and its ZO file, fetched at 9:05 local time on 10 May 1998.
   void WriteRace(const RaceCardSpec& card, const ZoContent& zo,
                  const std::vector<HorseSpec>& horses) {
     testing::WriteMeeting(Data(), "東京19980510", {card}, horses);
-    SetLocalTime(testing::WritePatFiles(Pat(), testing::ZoName(card), zo), 9, 5);
+    const auto zo_path = testing::WritePatFiles(Pat(), testing::ZoName(card), zo);
+    std::tm tm{};
+    tm.tm_year = 98;
+    tm.tm_mon = 4;
+    tm.tm_mday = 10;
+    tm.tm_hour = 9;
+    tm.tm_min = 5;
+    tm.tm_isdst = -1;
+    const auto when = std::chrono::system_clock::from_time_t(std::mktime(&tm));
+    std::filesystem::last_write_time(zo_path, std::chrono::file_clock::from_sys(when));
+  }
+  void WriteRace(const RaceCardSpec& card) {
+    WriteRace(card, testing::ZoFor(card, static_cast<int>(card.entries.size())),
+              testing::HorsesFor(card));
   }
 
   std::string Build(const RaceCardSpec& card, bool advance_sale = false) {
+    state_ = PatRunState{};
     Session session{root_.path(), settings_, host_};
     BuildRaceText({Pat(), testing::ZoName(card), advance_sale}, session, state_, carry_);
     return state_.race_text;
@@ -67,7 +61,8 @@ class RaceTextTest : public ::testing::Test {
 };
 
 // Race 5, month 5, day 10, edition 65, post time 9:50; horse 3 scratched, horses 7 and 8
-// share bracket 7; jockeys of 1, 2 and 3 family-name characters, an initial, one unknown.
+// share bracket 7; jockeys of 1, 2 and 3 family-name characters, initials, one unknown;
+// previous weights "000" and "999" unknown.
 TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
   RaceCardSpec card;
   card.meeting = "2";
@@ -107,7 +102,6 @@ TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
   Build(card);
   AppendOddsTables(Pat(), testing::ZoName(card), testing::UoName(card), state_);
 
-  const std::string name = "　　　　　　　　 ";  // the rest of an 11-character name
   const std::string dashes = "---- ---- ---- ---- ---- ---- ---- ---- ";
   EXPECT_EQ(state_.race_text,
             Lines({
@@ -116,15 +110,15 @@ TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
                 "          第６５回  テレビ東京杯青葉賞　　　　　　　　　　　　　　　 発走  9:50",
                 "              ４歳以上   500万下  ハンデ  特別    ダート 1400m   8頭",
                 kDashes,
-                kHeading,
-                "(１)  １    1.3   1.1- 2.1 ウマ１" + name + "　４      (480) 武　　豊 55.0",
-                "(２)  ２  123.4  12.3-45.6 ウマ２" + name + "　４      (480) 岡部幸雄 57.0",
-                "(３)  ３  -----  --------- ウマ３" + name + "　４   出走取消 横山　典 55.0",
-                "(４)  ４    4.3   1.4- 2.4 ウマ４" + name + "牝４      (480) 佐々木晶 55.0",
-                "(５)  ５    5.3   1.5- 2.5 ウマ５" + name + "ｾﾝ11      (480) ペリエ　 55.0",
-                "(６)  ６    6.3   1.6- 2.6 ウマ６" + name + "　４            　　　　 55.0",
-                "(７)  ７    7.3   1.7- 2.7 ウマ７" + name + "　４            武幸四郎 55.0",
-                "      ８  999.9   1.8- 2.8 ウマ８" + name + "　４      (480) キネーン 55.0",
+                "枠番 馬番  単勝    複勝           馬  名          性齢 馬体重(前)  騎  手  斤量",
+                "(１)  １    1.3   1.1- 2.1 ウマ１" + kName + "　４      (480) 武　　豊 55.0",
+                "(２)  ２  123.4  12.3-45.6 ウマ２" + kName + "　４      (480) 岡部幸雄 57.0",
+                "(３)  ３  -----  --------- ウマ３" + kName + "　４   出走取消 横山　典 55.0",
+                "(４)  ４    4.3   1.4- 2.4 ウマ４" + kName + "牝４      (480) 佐々木晶 55.0",
+                "(５)  ５    5.3   1.5- 2.5 ウマ５" + kName + "ｾﾝ11      (480) ペリエ　 55.0",
+                "(６)  ６    6.3   1.6- 2.6 ウマ６" + kName + "　４            　　　　 55.0",
+                "(７)  ７    7.3   1.7- 2.7 ウマ７" + kName + "　４            武幸四郎 55.0",
+                "      ８  999.9   1.8- 2.8 ウマ８" + kName + "　４      (480) キネーン 55.0",
                 "",
                 " １   ２   ３   ４   ５   ６   ７   ８",
                 "----  7.5 ---- ---- ---- ---- ---- ---- １",
@@ -138,10 +132,6 @@ TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
                 kEquals,
                 "",
             }));
-  for (size_t at = 0, end; (end = state_.race_text.find("\r\n", at)) != std::string::npos;
-       at = end + 2) {
-    EXPECT_LE(text::DisplayWidth(state_.race_text.substr(at, end - at)), 79);
-  }
   EXPECT_EQ(state_.subject_line, "05/10  【 東京 　５Ｒ】    [取得 9:05]");
   EXPECT_EQ(state_.race_state, '1');
   EXPECT_TRUE(state_.jockey_missing);  // J006
@@ -149,26 +139,23 @@ TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
   EXPECT_TRUE(host_.messages.empty());
 }
 
-// Horses 10 to 18 take two half-width digits; the age wraps over the century.
+// Horses 10 to 18 take two half-width digits; the age counts across the century; no
+// weekday for code 9; a three-digit edition.
 TEST_F(RaceTextTest, EighteenRunnersAndTheCentury) {
   RaceCardSpec card;
   card.year = "02";
   card.month_day = "1228";
-  card.weekday = "9";  // no weekday
+  card.weekday = "9";
   card.post_time = "1535";
   card.edition = "100";
   card.race_name = "有馬記念";
   card.course = "13";
   card.entries = testing::MakeEntries(18);
-  std::vector<HorseSpec> horses = testing::HorsesFor(card);
-  // born 95 by default: 8 in 2002
-  horses[8].birth_date = "980101";   // 5 in 2002
-  horses[17].birth_date = "920101";  // 11 in 2002
+  std::vector<HorseSpec> horses = testing::HorsesFor(card);  // born 95: 8 in 2002
+  horses[17].birth_date = "920101";                          // 11 in 2002
   WriteRace(card, testing::ZoFor(card, 18), horses);
-  testing::WriteJockeys(Data(), {});
 
   const std::string text = Build(card);
-  const std::string name = "　　　　　　　　 ";
   EXPECT_NE(text.find(Lines({
                 "【オッズ】東京   １１レース  '０２年 ３回 ８日目 １２月 ２８日（） 取得  9:05",
                 "          第１００回  有馬記念" + text::Repeat("　", 19) + " 発走 15:35",
@@ -176,37 +163,44 @@ TEST_F(RaceTextTest, EighteenRunnersAndTheCentury) {
             })),
             std::string::npos)
       << text;
-  EXPECT_NE(text.find(Lines({
-                "(５)  ９    9.3   1.9- 2.9 ウマ９" + name + "　５      (480) 　　　　 55.0",
-                "      10   10.3   2.0- 3.0 ウマ１０　　　　　　　 　８      (480) 　　　　 55.0",
-            })),
+  EXPECT_NE(text.find("\r\n      10   10.3   2.0- 3.0 ウマ１０　　　　　　　 　８      (480) "
+                      "　　　　 55.0\r\n"),
             std::string::npos)
       << text;
   EXPECT_NE(text.find("      18   18.3   2.8- 3.8 ウマ１８　　　　　　　 　11      (480) "),
-            std::string::npos)
-      << text;
+            std::string::npos);
+}
+
+// The first six characters of the race name; each half-width space stands for the
+// columns left to 12 by the characters before it.
+TEST_F(RaceTextTest, AdvanceSaleSubjectAndFetchTime) {
+  RaceCardSpec card;
+  card.entries = testing::MakeEntries(8);
+  const std::string six(6, ' ');
+  for (const auto& [name, subject] :
+       {std::pair<std::string, std::string>{"青葉賞 ステークス", "青葉賞" + six + "ステ"},
+        {"青葉賞  Ｓ", "青葉賞" + six + six + "Ｓ"},
+        {"ダービー", "ダービー　　"}}) {
+    card.race_name = name;
+    WriteRace(card);
+    EXPECT_NE(Build(card, /*advance_sale=*/true).find("（日） 取得 00:99\r\n"), std::string::npos);
+    EXPECT_EQ(state_.subject_line, "05/10【前売】" + subject + " [取得00:99]");
+  }
 }
 
 TEST_F(RaceTextTest, TimeWindowBoundsAreInclusive) {
-  RaceCardSpec card;
+  RaceCardSpec card;  // post time 15:40
   card.entries = testing::MakeEntries(8);
-  WriteRace(card, testing::ZoFor(card, 8), testing::HorsesFor(card));
-
-  settings_.Set("Startup", "EndTime", "1540");  // the race's post time
-  Build(card);
-  EXPECT_EQ(state_.race_state, '1');
-  EXPECT_FALSE(state_.race_text.empty());
-
-  for (auto [key, value] : {std::pair{"EndTime", "1539"}, {"StartTime", "1541"}}) {
-    settings_.Set("Startup", "StartTime", "0900");
-    settings_.Set("Startup", "EndTime", "1700");
-    settings_.Set("Startup", key, value);
-    state_ = PatRunState{};
-    state_.subject_line = "earlier";
+  WriteRace(card);
+  for (const auto& [start, end, inside] :
+       {std::tuple{"1540", "1540", true}, {"0900", "1539", false}, {"1541", "1700", false}}) {
+    settings_.Set("Startup", "StartTime", start);
+    settings_.Set("Startup", "EndTime", end);
     Build(card);
-    EXPECT_EQ(state_.race_state, '0') << key;
-    EXPECT_EQ(state_.race_text, "");
-    EXPECT_EQ(state_.subject_line, "earlier");
+    AppendOddsTables(Pat(), testing::ZoName(card), testing::UoName(card), state_);
+    EXPECT_EQ(state_.race_state, inside ? '1' : '0') << start << "-" << end;
+    EXPECT_EQ(state_.race_text.empty(), !inside);
+    EXPECT_EQ(state_.subject_line.empty(), !inside);
     EXPECT_FALSE(state_.race_card_missing);
   }
 }
@@ -218,52 +212,35 @@ TEST_F(RaceTextTest, MissingRaceCardSetsTheFlagAndWritesNothing) {
   other.race_number = "12";
   testing::WriteMeeting(Data(), "東京19980510", {other}, testing::HorsesFor(card));
   testing::WritePatFiles(Pat(), testing::ZoName(card), testing::ZoFor(card, 8));
-  Build(card);
-  EXPECT_EQ(state_.race_state, '0');
-  EXPECT_TRUE(state_.race_card_missing);
-  EXPECT_EQ(state_.race_text, "");
+  for (bool data_folder : {true, false}) {
+    if (!data_folder) std::filesystem::remove_all(Data());
+    EXPECT_EQ(Build(card), "");
+    EXPECT_EQ(state_.race_state, '0');
+    EXPECT_TRUE(state_.race_card_missing);
+  }
   EXPECT_TRUE(host_.messages.empty());
-
-  // No DATA folder at all.
-  std::filesystem::remove_all(Data());
-  state_ = PatRunState{};
-  Build(card);
-  EXPECT_TRUE(state_.race_card_missing);
 }
 
-TEST_F(RaceTextTest, HorseMissingFromTheHorseFileIsReportedAndLeftBlank) {
+// Horse 1 is missing: reported, its line left blank; horse 2 is then found by a search from
+// the start of the file, horse 3 as the record after it (not the earlier record of its id).
+TEST_F(RaceTextTest, HorseFileSearchAndMissingHorse) {
   RaceCardSpec card;
-  card.entries = testing::MakeEntries(2);
+  card.entries = testing::MakeEntries(3);
   std::vector<HorseSpec> horses = testing::HorsesFor(card);
-  horses.erase(horses.begin());
-  WriteRace(card, testing::ZoFor(card, 2), horses);
-  Build(card);
+  HorseSpec early = horses[2];
+  early.name = "サキ";
+  WriteRace(card, testing::ZoFor(card, 3), {early, horses[1], horses[2]});
+  const std::string text = Build(card);
   ASSERT_EQ(host_.messages.size(), 1u);
   EXPECT_EQ(host_.messages[0].text, "95000001");
   EXPECT_EQ(host_.messages[0].title, "登録馬パラメータエラー");
   EXPECT_EQ(host_.messages[0].icon, MessageIcon::kExclamation);
-  EXPECT_NE(
-      state_.race_text.find("\r\n(１)  １    1.3   1.1- 2.1 " + std::string(23 + 5 + 11, ' ') +
-                            "　　　　 55.0\r\n(２)  ２    2.3   1.2- 2.2 ウマ２"),
-      std::string::npos)
-      << state_.race_text;
-}
-
-// Each horse first tries the record after the previous one; only when that fails is the
-// file searched from its start (the first record with the id).
-TEST_F(RaceTextTest, HorseSearchTriesTheNextRecordFirst) {
-  RaceCardSpec card;
-  card.entries = testing::MakeEntries(2);
-  std::vector<HorseSpec> horses = testing::HorsesFor(card);  // ids ...01, ...02
-  HorseSpec early = horses[1];
-  early.name = "サキ";
-  HorseSpec late = horses[1];
-  late.name = "アト";
-  WriteRace(card, testing::ZoFor(card, 2), {early, horses[0], late});
-  Build(card);
-  EXPECT_NE(state_.race_text.find("ウマ１"), std::string::npos);
-  EXPECT_NE(state_.race_text.find("アト"), std::string::npos);
-  EXPECT_EQ(state_.race_text.find("サキ"), std::string::npos);
+  EXPECT_NE(text.find("\r\n(１)  １    1.3   1.1- 2.1 " + std::string(23 + 5 + 11, ' ') +
+                      "　　　　 55.0\r\n(２)  ２    2.3   1.2- 2.2 ウマ２"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("ウマ３"), std::string::npos);
+  EXPECT_EQ(text.find("サキ"), std::string::npos);
 }
 
 TEST_F(RaceTextTest, NamesAreFoundIgnoringCaseAndTheFirstRaceCardFileWins) {
@@ -276,45 +253,12 @@ TEST_F(RaceTextTest, NamesAreFoundIgnoringCaseAndTheFirstRaceCardFileWins) {
   testing::WriteMeeting(data, "東京19980511", {copy}, {}, ".DEN", ".UMA");
   testing::WriteJockeys(data, {{"J001", "武", "豊"}});
   std::filesystem::rename(data / "騎手.DAT", data / "騎手.dat");
-  ASSERT_EQ(testing::ZoName(card), "ZO-58B.JRA");
   testing::WritePatFiles(Pat(), "zo-58b.jra", testing::ZoFor(card, 8));
-  Build(card);
-  EXPECT_EQ(state_.race_state, '1');
-  EXPECT_NE(state_.race_text.find("ＮＨＫマイルカップ"), std::string::npos);
-  EXPECT_NE(state_.race_text.find("ウマ８"), std::string::npos);
-  EXPECT_NE(state_.race_text.find("武　　豊"), std::string::npos);
+  const std::string text = Build(card);
+  for (const char* piece : {"ＮＨＫマイルカップ", "ウマ８", "武　　豊"}) {
+    EXPECT_NE(text.find(piece), std::string::npos) << piece;
+  }
   EXPECT_TRUE(host_.messages.empty());
-}
-
-TEST_F(RaceTextTest, AdvanceSaleSubjectAndFetchTime) {
-  RaceCardSpec card;
-  card.entries = testing::MakeEntries(8);
-  card.race_name = "青葉賞   ステークス";  // half-width spaces after three characters
-  WriteRace(card, testing::ZoFor(card, 8), testing::HorsesFor(card));
-  Build(card, /*advance_sale=*/true);
-  EXPECT_NE(state_.race_text.find("（日） 取得 00:99\r\n"), std::string::npos);
-  EXPECT_EQ(state_.subject_line, "05/10【前売】青葉賞       [取得00:99]");
-
-  card.race_name = "ダービー";
-  WriteRace(card, testing::ZoFor(card, 8), testing::HorsesFor(card));
-  Build(card, /*advance_sale=*/true);
-  EXPECT_EQ(state_.subject_line, "05/10【前売】ダービー　　 [取得00:99]");
-}
-
-TEST_F(RaceTextTest, VenueOfAnUnknownCharacterIsThePreviousRaces) {
-  RaceCardSpec card;
-  card.entries = testing::MakeEntries(8);
-  WriteRace(card, testing::ZoFor(card, 8), testing::HorsesFor(card));
-  testing::WritePatFiles(Pat(), "ZO-X8B.JRA", testing::ZoFor(card, 8));
-  Session session{root_.path(), settings_, host_};
-  BuildRaceText({Pat(), "ZO-X8B.JRA", false}, session, state_, carry_);
-  EXPECT_TRUE(state_.race_card_missing);  // no venue yet
-  state_ = PatRunState{};
-  Build(card);
-  state_ = PatRunState{};
-  BuildRaceText({Pat(), "ZO-X8B.JRA", false}, session, state_, carry_);
-  EXPECT_EQ(state_.race_state, '1');
-  EXPECT_NE(state_.race_text.find("【オッズ】東京"), std::string::npos);
 }
 
 }  // namespace

@@ -28,11 +28,27 @@ void Put(std::string& record, size_t offset, const std::string& field) {
   record.replace(offset, field.size(), field);
 }
 
+}  // namespace
+
 std::string TwoDigits(int n) {
   return (n < 10 ? "0" : "") + std::to_string(n);
 }
 
-}  // namespace
+std::string Lines(std::initializer_list<std::string> lines) {
+  std::string out;
+  for (const auto& line : lines) out += line + "\r\n";
+  return out;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (size_t at = 0, end; at < text.size(); at = end + 2) {
+    end = text.find("\r\n", at);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(at, end - at));
+  }
+  return lines;
+}
 
 std::string MakeRaceCard(const RaceCardSpec& s) {
   std::string r(584, ' ');

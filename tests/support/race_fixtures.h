@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -89,6 +90,12 @@ void SetBracket(pat::ZoContent& zo, int a, int b, const std::string& odds);
 
 // Writes bytes to a file, creating its folder.
 void WriteBytes(const fs::path& path, const std::string& bytes);
+
+// The lines joined, each followed by CR LF; and a CR LF text cut back into its lines.
+std::string Lines(std::initializer_list<std::string> lines);
+std::vector<std::string> SplitLines(const std::string& text);
+// "05" for 5, "12" for 12.
+std::string TwoDigits(int n);
 
 // The ZO (and UO) file name for the card: "ZO-" + venue, day and race characters + ".JRA".
 std::string ZoName(const RaceCardSpec& card);

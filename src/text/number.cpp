@@ -1,6 +1,8 @@
 #include "text/number.h"
 
+#include <charconv>
 #include <cmath>
+#include <system_error>
 
 namespace mirtote::text {
 
@@ -12,22 +14,28 @@ double Val(std::string_view s) {
     negative = s[i] == '-';
     ++i;
   }
-  double value = 0;
-  bool any = false;
-  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-    value = value * 10 + (s[i] - '0');
-    any = true;
-  }
+  // The number's own characters: digits, then a point and digits.
+  const size_t start = i;
+  auto skip_digits = [&] {
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+  };
+  skip_digits();
+  const std::string_view whole = s.substr(start, i - start);
   if (i < s.size() && s[i] == '.') {
-    double scale = 0.1;
-    for (++i; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-      value += (s[i] - '0') * scale;
-      scale /= 10;
-      any = true;
-    }
+    ++i;
+    skip_digits();
   }
-  if (!any) return 0;
-  return negative ? -value : value;
+  // Converted in one step, so that "0.3" is the double nearest to 0.3 and not a sum of
+  // rounded tenths and hundredths.
+  double value = 0;
+  const std::errc ec = std::from_chars(s.data() + start, s.data() + i, value).ec;
+  if (ec == std::errc::result_out_of_range) {
+    // Too large for a double, or a fraction too small for one.
+    value = whole.find_first_not_of('0') != std::string_view::npos ? HUGE_VAL : 0;
+  } else if (ec != std::errc()) {
+    value = 0;  // no digits at all: " ﾄﾘｹｼ", "", "."
+  }
+  return negative && value != 0 ? -value : value;
 }
 
 long long ValInt(std::string_view s) {

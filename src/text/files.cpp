@@ -193,15 +193,16 @@ fs::path ResolveFolder(const fs::path& current_folder, std::string_view setting)
 }
 
 bool NameMatches(std::string_view pattern, std::string_view name) {
-  // Iterative wildcard match with back-tracking to the last "*".
+  // Iterative wildcard match with back-tracking to the last "*". "?" and "*" step over whole
+  // characters, so "?" takes one Japanese character of a name.
   size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
-  auto same = [](char a, char b) {
-    if (a >= 'a' && a <= 'z') a = static_cast<char>(a - 'a' + 'A');
-    if (b >= 'a' && b <= 'z') b = static_cast<char>(b - 'a' + 'A');
-    return a == b;
-  };
+  bool matched = true;
   while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || same(pattern[p], name[n]))) {
+    if (p < pattern.size() && pattern[p] == '?') {
+      ++p;
+      NextChar(name, n);
+    } else if (p < pattern.size() && pattern[p] != '*' &&
+               AsciiUpper(pattern[p]) == AsciiUpper(name[n])) {
       ++p;
       ++n;
     } else if (p < pattern.size() && pattern[p] == '*') {
@@ -209,13 +210,20 @@ bool NameMatches(std::string_view pattern, std::string_view name) {
       mark = n;
     } else if (star != std::string_view::npos) {
       p = star + 1;
-      n = ++mark;
+      NextChar(name, mark);
+      n = mark;
     } else {
-      return false;
+      matched = false;
+      break;
     }
   }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
+  while (matched && p < pattern.size() && pattern[p] == '*') ++p;
+  if (matched && p == pattern.size()) return true;
+  // A pattern ending in ".*" also takes a name without that extension: "*.*" takes every file.
+  if (pattern.size() >= 2 && pattern.ends_with(".*")) {
+    return NameMatches(pattern.substr(0, pattern.size() - 2), name);
+  }
+  return false;
 }
 
 bool AnyFileMatches(std::string_view pattern, const fs::path& current_folder) {

@@ -41,7 +41,8 @@ class RecordFile {
 // to the record length.
 class RecordFileBuilder {
  public:
-  explicit RecordFileBuilder(size_t record_length) : length_(record_length) {}
+  explicit RecordFileBuilder(size_t record_length)
+      : length_(record_length == 0 ? 1 : record_length) {}
   void Append(std::string_view record);
   const std::string& bytes() const { return bytes_; }
   size_t count() const { return bytes_.size() / length_; }
@@ -78,7 +79,9 @@ fs::path ResolveFolder(const fs::path& current_folder, std::string_view setting)
 // below `current_folder`. An existing empty folder counts as missing.
 bool AnyFileMatches(std::string_view pattern, const fs::path& current_folder);
 
-// Wildcard match of a file name, ignoring ASCII case.
+// Wildcard match of a file name, ignoring ASCII case: "*" any run of characters, "?" one
+// character; a pattern ending in ".*" also takes names without an extension ("*.*" takes
+// every file name).
 bool NameMatches(std::string_view pattern, std::string_view name);
 
 // The text of a path as UTF-8 (paths are UTF-8 on the supported systems).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/chars.h"
 #include "text/cp932.h"
 #include "text/number.h"
 
@@ -26,11 +27,6 @@ constexpr size_t kPat31HorsePadding = 72;  // four more empty horse slots
 constexpr size_t kZoHorseStart = 142;
 constexpr size_t kZoBracketStart = 466;
 constexpr size_t kUoPairStart = 142;
-
-bool IsAscii(std::string_view s) {
-  return std::all_of(s.begin(), s.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
 
 // Length of the longest prefix of CP932 `bytes` within `width` that does not split a
 // two-byte character.
@@ -58,18 +54,15 @@ void AppendBytes(std::string& out, std::string_view bytes, size_t width, Align a
 
 // Appends UTF-8 `text` encoded to CP932 as a field of `width` bytes.
 void AppendField(std::string& out, std::string_view text, size_t width, Align align) {
-  if (IsAscii(text)) {
-    AppendBytes(out, text, width, align);
-  } else {
-    AppendBytes(out, text::EncodeCp932(text), width, align);
-  }
+  AppendBytes(out, text::EncodeCp932(text), width, align);
 }
 
 // Odds field: right-aligned; a value too wide for the field keeps its whole part only.
 void AppendOdds(std::string& out, std::string_view odds, size_t width) {
-  if (!IsAscii(odds)) return AppendField(out, odds, width, Align::kRight);
-  if (odds.size() > width) odds = odds.substr(0, odds.find('.'));
-  AppendBytes(out, odds, width, Align::kRight);
+  const std::string bytes = text::EncodeCp932(odds);
+  std::string_view field = bytes;
+  if (field.size() > width) field = field.substr(0, field.find('.'));
+  AppendBytes(out, field, width, Align::kRight);
 }
 
 void AppendScratchMark(std::string& out, size_t width) {
@@ -157,10 +150,6 @@ int RunnersOf(const PatHeader& header) {
   return static_cast<int>(text::ValInt(header.runners_text));
 }
 
-char AsciiUpper(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 }  // namespace
 
 std::optional<PatLayout> ParsePatType(std::string_view value) {
@@ -179,23 +168,23 @@ char RaceChar(int race) {
 
 int RaceOfChar(char c) {
   if (c >= '1' && c <= '9') return c - '0';
-  const char upper = AsciiUpper(c);
+  const char upper = text::AsciiUpper(c);
   if (upper >= 'A' && upper <= 'C') return upper - 'A' + 10;
   return 0;
 }
 
 std::string PatFileName(PatKind kind, char venue_char, char day_char, char race_char) {
   std::string name(kind == PatKind::kZo ? kZoPrefix : kUoPrefix);
-  name += AsciiUpper(venue_char);
-  name += AsciiUpper(day_char);
-  name += AsciiUpper(race_char);
+  name += text::AsciiUpper(venue_char);
+  name += text::AsciiUpper(day_char);
+  name += text::AsciiUpper(race_char);
   name += kExtension;
   return name;
 }
 
 const vocab::Venue* VenueOfFileName(std::string_view file_name) {
   if (file_name.size() < 4) return nullptr;
-  return vocab::VenueByChar(AsciiUpper(file_name[3]));
+  return vocab::VenueByChar(text::AsciiUpper(file_name[3]));
 }
 
 // ---- pair orders ----
@@ -307,6 +296,38 @@ std::string BuildUoFile(const UoContent& content, PatLayout layout) {
 
 // ---- reading ----
 
+namespace {
+
+// Bytes [inner, inner + width) of slot `index` (1..count) of a run of slots from `start`;
+// empty for an index outside the run.
+std::string_view SlotField(std::string_view bytes, int index, int count, size_t start,
+                           size_t slot_size, size_t inner, size_t width) {
+  if (index < 1 || index > count) return {};
+  return text::ByteField(bytes, start + slot_size * static_cast<size_t>(index - 1) + inner, width);
+}
+
+std::string_view HorseField(std::string_view bytes, int horse, size_t inner, size_t width) {
+  return SlotField(bytes, horse, kMaxHorses, kZoHorseStart, kHorseSlotSize, inner, width);
+}
+
+std::string_view BracketField(std::string_view bytes, int k, size_t inner, size_t width) {
+  return SlotField(bytes, k, kBracketPairs, kZoBracketStart, kBracketSlotSize, inner, width);
+}
+
+std::string_view QuinellaField(std::string_view bytes, int k, size_t inner, size_t width) {
+  return SlotField(bytes, k, kQuinellaPairs, kUoPairStart, kQuinellaSlotSize, inner, width);
+}
+
+}  // namespace
+
+std::string_view PatFileView::Field(size_t offset, size_t width) const {
+  return text::ByteField(bytes_, offset, width);
+}
+
+std::string PatFileView::Text(size_t offset, size_t width) const {
+  return text::DecodeField(bytes_, offset, width);
+}
+
 std::string ZoReader::RaceKey(std::string_view venue_code2) const {
   std::string key(venue_code2);
   key += Field(kOffsetYear, 2);
@@ -323,64 +344,29 @@ int ZoReader::RunnerCount() const {
   return static_cast<int>(std::clamp<long long>(n, 0, 99));
 }
 
-namespace {
-
-// Byte offset of a field inside slot `index` (1-based) of a run of slots; npos when the
-// index is outside 1..count.
-size_t SlotOffset(int index, int count, size_t start, size_t slot_size, size_t inner) {
-  if (index < 1 || index > count) return std::string_view::npos;
-  return start + slot_size * static_cast<size_t>(index - 1) + inner;
-}
-
-std::string_view SlotField(std::string_view bytes, size_t offset, size_t width) {
-  if (offset == std::string_view::npos) return {};
-  return text::ByteField(bytes, offset, width);
-}
-
-}  // namespace
-
 std::string_view ZoReader::WinOdds(int horse) const {
-  return SlotField(bytes_, SlotOffset(horse, kMaxHorses, kZoHorseStart, kHorseSlotSize, 3), 5);
+  return HorseField(bytes(), horse, 3, 5);
 }
-
 std::string_view ZoReader::PlaceLow(int horse) const {
-  return SlotField(bytes_, SlotOffset(horse, kMaxHorses, kZoHorseStart, kHorseSlotSize, 8), 5);
+  return HorseField(bytes(), horse, 8, 5);
 }
-
 std::string_view ZoReader::PlaceHigh(int horse) const {
-  return SlotField(bytes_, SlotOffset(horse, kMaxHorses, kZoHorseStart, kHorseSlotSize, 13), 5);
+  return HorseField(bytes(), horse, 13, 5);
 }
-
 std::string_view ZoReader::HorseState(int horse) const {
-  return SlotField(bytes_, SlotOffset(horse, kMaxHorses, kZoHorseStart, kHorseSlotSize, 0), 1);
+  return HorseField(bytes(), horse, 0, 1);
 }
-
 std::string_view ZoReader::BracketOdds(int k) const {
-  return SlotField(bytes_, SlotOffset(k, kBracketPairs, kZoBracketStart, kBracketSlotSize, 5), 5);
+  return BracketField(bytes(), k, 5, 5);
 }
-
 std::string_view ZoReader::BracketState(int k) const {
-  return SlotField(bytes_, SlotOffset(k, kBracketPairs, kZoBracketStart, kBracketSlotSize, 0), 1);
+  return BracketField(bytes(), k, 0, 1);
 }
-
-std::string_view ZoReader::Field(size_t offset, size_t width) const {
-  return text::ByteField(bytes_, offset, width);
-}
-
-std::string ZoReader::Text(size_t offset, size_t width) const {
-  return text::DecodeField(bytes_, offset, width);
-}
-
 std::string_view UoReader::QuinellaOdds(int k) const {
-  return SlotField(bytes_, SlotOffset(k, kQuinellaPairs, kUoPairStart, kQuinellaSlotSize, 6), 6);
+  return QuinellaField(bytes(), k, 6, 6);
 }
-
 std::string_view UoReader::QuinellaState(int k) const {
-  return SlotField(bytes_, SlotOffset(k, kQuinellaPairs, kUoPairStart, kQuinellaSlotSize, 0), 1);
-}
-
-std::string_view UoReader::Field(size_t offset, size_t width) const {
-  return text::ByteField(bytes_, offset, width);
+  return QuinellaField(bytes(), k, 0, 1);
 }
 
 }  // namespace mirtote::pat

@@ -145,21 +145,12 @@ std::string BuildUoFile(const UoContent& content, PatLayout layout);
 
 // ---- reading (PAT95 layout) ----
 
-// A read-only view of a ZO file's bytes. Fields beyond the end of a short file read as
-// empty text; nothing here can fail.
-class ZoReader {
+// A read-only view of a PAT odds file's bytes. Fields beyond the end of a short file read
+// as empty (or shorter) text, and so does a slot number outside the file's slots; nothing
+// here can fail.
+class PatFileView {
  public:
-  explicit ZoReader(std::string_view bytes) : bytes_(bytes) {}
-  // Race key: two-digit venue code + year + meeting digit + day digit + race number, with a
-  // race number's leading space read as "0". `venue_code2` comes from the file name.
-  std::string RaceKey(std::string_view venue_code2) const;
-  int RunnerCount() const;
-  std::string_view WinOdds(int horse) const;                  // 5 bytes
-  std::string_view PlaceLow(int horse) const;                 // 5 bytes
-  std::string_view PlaceHigh(int horse) const;                // 5 bytes
-  std::string_view BracketOdds(int k) const;                  // 5 bytes, slot k = 1..36
-  std::string_view HorseState(int horse) const;               // 1 byte: "0", "9" or space
-  std::string_view BracketState(int k) const;                 // 1 byte: "0", "9" or space
+  explicit PatFileView(std::string_view bytes) : bytes_(bytes) {}
   std::string_view Field(size_t offset, size_t width) const;  // any header field
   // A header field decoded from CP932 (venue name, race name, conditions).
   std::string Text(size_t offset, size_t width) const;
@@ -169,15 +160,26 @@ class ZoReader {
   std::string_view bytes_;
 };
 
-class UoReader {
+class ZoReader : public PatFileView {
  public:
-  explicit UoReader(std::string_view bytes) : bytes_(bytes) {}
+  using PatFileView::PatFileView;
+  // Race key: two-digit venue code + year + meeting digit + day digit + race number, with a
+  // race number's leading space read as "0". `venue_code2` comes from the file name.
+  std::string RaceKey(std::string_view venue_code2) const;
+  int RunnerCount() const;
+  std::string_view WinOdds(int horse) const;     // 5 bytes
+  std::string_view PlaceLow(int horse) const;    // 5 bytes
+  std::string_view PlaceHigh(int horse) const;   // 5 bytes
+  std::string_view HorseState(int horse) const;  // 1 byte: "0", "9" or space
+  std::string_view BracketOdds(int k) const;     // 5 bytes, slot k = 1..36
+  std::string_view BracketState(int k) const;    // 1 byte: "0", "9" or space
+};
+
+class UoReader : public PatFileView {
+ public:
+  using PatFileView::PatFileView;
   std::string_view QuinellaOdds(int k) const;   // 6 bytes, slot k = 1..153
   std::string_view QuinellaState(int k) const;  // 1 byte: "0", "9" or space
-  std::string_view Field(size_t offset, size_t width) const;
-
- private:
-  std::string_view bytes_;
 };
 
 }  // namespace mirtote::pat

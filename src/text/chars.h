@@ -31,6 +31,9 @@ char32_t NextChar(std::string_view s, size_t& i);
 void AppendChar(std::string& out, char32_t c);
 
 // Characters 'a'-'z' upper-cased; everything else unchanged.
+constexpr char AsciiUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 std::string AsciiUpper(std::string_view s);
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 

@@ -2,6 +2,7 @@
 
 #include "text/cp932.h"
 #include "text/number.h"
+#include "text/record_fields.h"
 
 namespace mirtote::jravan {
 
@@ -47,16 +48,12 @@ RaceCardRecord RaceCardRecord::Parse(std::string_view record) {
   r.edition = DecodeField(record, 77, 3);
   r.race_type = DecodeField(record, 80, 2);
   r.weight_rule = DecodeField(record, 85, 1);
-  for (size_t i = 0; i < r.class_codes.size(); ++i) {
-    r.class_codes[i] = DecodeField(record, 86 + 3 * i, 3);
-  }
+  text::DecodeFields(r.class_codes, record, 86, 3);
   r.distance = DecodeField(record, 98, 4);
   r.course = DecodeField(record, 102, 2);
   r.grade = DecodeField(record, 104, 1);
   r.runners = DecodeField(record, 105, 2);
-  for (size_t i = 0; i < r.entries.size(); ++i) {
-    r.entries[i] = ParseEntry(ByteField(record, kEntryStart + kEntrySize * i, kEntrySize));
-  }
+  text::ParseSlots(r.entries, record, kEntryStart, kEntrySize, ParseEntry);
   return r;
 }
 
@@ -71,9 +68,7 @@ HorseRecord HorseRecord::Parse(std::string_view record) {
   h.second_name = DecodeField(record, 89, 40);
   h.sex = DecodeField(record, 130, 1);
   h.birth_date = DecodeField(record, 133, 6);
-  for (size_t k = 0; k < h.body_weights.size(); ++k) {
-    h.body_weights[k] = DecodeField(record, kBodyWeightStart + kPastRaceBlock * k, 3);
-  }
+  text::DecodeFields(h.body_weights, record, kBodyWeightStart, 3, kPastRaceBlock);
   return h;
 }
 

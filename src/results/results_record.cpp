@@ -4,6 +4,7 @@
 
 #include "text/cp932.h"
 #include "text/number.h"
+#include "text/record_fields.h"
 
 namespace mirtote::results {
 
@@ -33,13 +34,12 @@ bool AmountPresent(std::string_view amount) {
   return !std::all_of(amount.begin(), amount.end(), [](char c) { return c == '0'; });
 }
 
-template <size_t N>
-void ParsePayouts(std::string_view record, size_t start, std::array<Payout, N>& out) {
-  for (size_t i = 0; i < N; ++i) {
-    const std::string_view pair = ByteField(record, start + kPayoutSize * i, kPayoutSize);
-    out[i].number = DecodeField(pair, 0, 2);
-    out[i].amount = DecodeField(pair, 2, 7);
-  }
+Payout ParsePayout(std::string_view pair) {
+  return {DecodeField(pair, 0, 2), DecodeField(pair, 2, 7)};
+}
+
+QuinellaPayout ParseQuinellaPayout(std::string_view pair) {
+  return {DecodeField(pair, 0, 4), DecodeField(pair, 4, 8)};
 }
 
 HorseResult ParseHorse(std::string_view slot) {
@@ -95,24 +95,13 @@ ResultsRecord ResultsRecord::Parse(std::string_view record) {
   r.weather = DecodeField(record, 92, 1);
   r.going = DecodeField(record, 93, 1);
   r.horse_count = DecodeField(record, 94, 2);
-  for (size_t i = 0; i < r.prize_money.size(); ++i) {
-    r.prize_money[i] = DecodeField(record, kPrizeStart + kPrizeWidth * i, kPrizeWidth);
-  }
-  for (size_t i = 0; i < r.added_money.size(); ++i) {
-    r.added_money[i] = DecodeField(record, kAddedStart + kAddedWidth * i, kAddedWidth);
-  }
-  ParsePayouts(record, kWinStart, r.win);
-  ParsePayouts(record, kPlaceStart, r.place);
-  ParsePayouts(record, kBracketStart, r.bracket_quinella);
-  for (size_t i = 0; i < r.quinella.size(); ++i) {
-    const std::string_view pair =
-        ByteField(record, kQuinellaStart + kQuinellaSize * i, kQuinellaSize);
-    r.quinella[i].pair = DecodeField(pair, 0, 4);
-    r.quinella[i].amount = DecodeField(pair, 4, 8);
-  }
-  for (size_t n = 0; n < r.horses.size(); ++n) {
-    r.horses[n] = ParseHorse(ByteField(record, kHorseStart + kHorseSize * n, kHorseSize));
-  }
+  text::DecodeFields(r.prize_money, record, kPrizeStart, kPrizeWidth);
+  text::DecodeFields(r.added_money, record, kAddedStart, kAddedWidth);
+  text::ParseSlots(r.win, record, kWinStart, kPayoutSize, ParsePayout);
+  text::ParseSlots(r.place, record, kPlaceStart, kPayoutSize, ParsePayout);
+  text::ParseSlots(r.bracket_quinella, record, kBracketStart, kPayoutSize, ParsePayout);
+  text::ParseSlots(r.quinella, record, kQuinellaStart, kQuinellaSize, ParseQuinellaPayout);
+  text::ParseSlots(r.horses, record, kHorseStart, kHorseSize, ParseHorse);
   return r;
 }
 

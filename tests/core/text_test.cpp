@@ -65,21 +65,19 @@ TEST(Chars, PositionsCountCharactersAndWidthsCountColumns) {
   EXPECT_EQ(Right(s, 3), "ｹｼA");
   EXPECT_EQ(Right(s, 30), s);
   EXPECT_EQ(DisplayWidth(s), 2 + 2 + 2 + 4 + 1);
-  EXPECT_EQ(AsciiUpper("zo-53a.jra"), "ZO-53A.JRA");
-  EXPECT_TRUE(EqualsIgnoringAsciiCase("Data", "DATA"));
+  EXPECT_EQ(AsciiUpper("zo-53a.jra東"), "ZO-53A.JRA東");
   EXPECT_FALSE(EqualsIgnoringAsciiCase("DATA", "DAT"));
 }
 
 TEST(Number, ValIsLenient) {
-  EXPECT_EQ(Val(" ﾄﾘｹｼ"), 0);
-  EXPECT_EQ(Val("  ﾄﾘｹｼ"), 0);
-  EXPECT_EQ(Val("     "), 0);
-  EXPECT_EQ(Val(""), 0);
-  EXPECT_DOUBLE_EQ(Val("  3.5"), 3.5);
-  EXPECT_DOUBLE_EQ(Val("123.4"), 123.4);
+  for (const char* zero : {" ﾄﾘｹｼ", "  ﾄﾘｹｼ", "     ", "", ".", "-"}) EXPECT_EQ(Val(zero), 0);
+  // Exactly the double of the decimal text, as a one-step conversion gives it.
+  EXPECT_EQ(Val("  3.5"), 3.5);
+  EXPECT_EQ(Val("0.3"), 0.3);
+  EXPECT_EQ(Val("4.35"), 4.35);
   EXPECT_EQ(Val("0950"), 950);
   EXPECT_EQ(Val("12ab"), 12);
-  EXPECT_EQ(Val("-7"), -7);
+  EXPECT_EQ(Val("-7.5x"), -7.5);
   EXPECT_EQ(ValInt(" 5"), 5);
   EXPECT_EQ(ValInt("99999999999999999999999"), 9000000000000000000LL);
 }
@@ -172,8 +170,10 @@ TEST(Files, AnyFileMatchesNeedsAPlainFile) {
   EXPECT_FALSE(AnyFileMatches("PAT/ZO-*.JRA", dir.path()));
   EXPECT_FALSE(AnyFileMatches((dir.path() / "TARGET" / "DDATA").string() + "/", dir.path()));
   EXPECT_TRUE(NameMatches("OD*.CSV", "od980510.csv"));
-  EXPECT_TRUE(NameMatches("ZO-??A.JRA", "ZO-53A.JRA"));
   EXPECT_FALSE(NameMatches("ZO-?A.JRA", "ZO-53A.JRA"));
+  EXPECT_TRUE(NameMatches("??19980510.DEN", "東京19980510.DEN"));  // "?" is one character
+  EXPECT_TRUE(NameMatches("*.*", "MIR_TOTE"));                     // as every file listing takes it
+  EXPECT_FALSE(NameMatches("*.JRA", "ZO-53A"));
 }
 
 }  // namespace

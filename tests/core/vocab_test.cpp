@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "text/chars.h"
 #include "vocab/code_tables.h"
 #include "vocab/venues.h"
@@ -9,86 +7,65 @@
 namespace mirtote::vocab {
 namespace {
 
-TEST(Venues, EveryCodeFindsTheSameVenue) {
-  ASSERT_EQ(AllVenues().size(), 10u);
-  std::set<std::string_view> names;
-  for (const Venue& v : AllVenues()) {
-    EXPECT_EQ(VenueByNumber(v.number), &v);
-    EXPECT_EQ(VenueByChar(v.code_char), &v);
-    EXPECT_EQ(VenueByCode2(v.code2), &v);
-    EXPECT_EQ(VenueByName(v.name), &v);
-    names.insert(v.name);
+TEST(Venues, EveryCodeFindsItsVenueAndNothingElseDoes) {
+  const Venue expected[] = {{1, '1', "01", "札幌"}, {2, '2', "02", "函館"}, {3, '3', "03", "福島"},
+                            {4, '4', "04", "新潟"}, {5, '5', "05", "東京"}, {6, '6', "06", "中山"},
+                            {7, '7', "07", "中京"}, {8, '8', "08", "京都"}, {9, '9', "09", "阪神"},
+                            {10, 'A', "10", "小倉"}};
+  ASSERT_EQ(AllVenues().size(), std::size(expected));
+  for (const Venue& e : expected) {
+    const Venue* v = VenueByNumber(e.number);
+    ASSERT_NE(v, nullptr) << e.number;
+    EXPECT_EQ(v->code_char, e.code_char);
+    EXPECT_EQ(v->code2, e.code2);
+    EXPECT_EQ(v->name, e.name);
+    EXPECT_EQ(VenueByChar(e.code_char), v);
+    EXPECT_EQ(VenueByCode2(e.code2), v);
+    EXPECT_EQ(VenueByName(e.name), v);
   }
-  EXPECT_EQ(names.size(), 10u);
-  ASSERT_NE(VenueByChar('A'), nullptr);
-  EXPECT_EQ(VenueByChar('A')->name, "小倉");
-  EXPECT_EQ(VenueByChar('A')->code2, "10");
-  EXPECT_EQ(VenueByCode2("05")->name, "東京");
-  EXPECT_EQ(VenueByNumber(9)->code_char, '9');
-}
-
-TEST(Venues, UnknownCodesFindNothing) {
   EXPECT_EQ(VenueByNumber(11), nullptr);
-  EXPECT_EQ(VenueByChar('a'), nullptr);
   EXPECT_EQ(VenueByChar('B'), nullptr);
   EXPECT_EQ(VenueByCode2("5"), nullptr);
   EXPECT_EQ(VenueByName("大井"), nullptr);
 }
 
-TEST(MarginText, EveryCodeIsFiveColumnsWide) {
-  const char* codes[] = {"A  ", "D  ", "H  ", "K  ", "T  ", "Z  ", "1  ", "112",
-                         "114", "134", "2  ", "212", "3  ", "312", "4  ", "5  ",
-                         "6  ", "7  ", "8  ", "9  ", " 12", " 34"};
-  for (const char* code : codes) {
-    const std::string text = MarginText(std::string("TYAKUSA") + code);
-    EXPECT_EQ(text::DisplayWidth(text), 5) << code;
+TEST(MarginText, EveryCodeIsFiveColumnsAndKeysMatchExactly) {
+  for (const char* code :
+       {"A  ", "D  ", "H  ", "K  ", "T  ", "Z  ", "1  ", "112", "114", "134", "2  ",
+        "212", "3  ", "312", "4  ", "5  ", "6  ", "7  ", "8  ", "9  ", " 12", " 34"}) {
+    EXPECT_EQ(text::DisplayWidth(MarginText(std::string("TYAKUSA") + code)), 5) << code;
   }
-}
-
-TEST(MarginText, KeysMatchExactly) {
   EXPECT_EQ(MarginText("TYAKUSA 12"), "  1/2");
-  EXPECT_EQ(MarginText("TYAKUSA12 "), "");
   EXPECT_EQ(MarginText("TYAKUSAK  "), "  ｸﾋﾞ");
   EXPECT_EQ(MarginText("TYAKUSAD  "), " 同着");
   EXPECT_EQ(MarginText("TYAKUSA134"), "1.3/4");
-  EXPECT_EQ(MarginText("TYAKUSA1"), "");  // key not padded to ten characters
-  EXPECT_EQ(MarginText("TYAKUSAk  "), "");
-  EXPECT_EQ(MarginText(""), "");
+  for (const char* unknown : {"TYAKUSA12 ", "TYAKUSA1", "TYAKUSAk  ", ""}) {
+    EXPECT_EQ(MarginText(unknown), "") << unknown;
+  }
 }
 
 TEST(DayWeatherGoingText, PrefixAndCode) {
-  struct Case {
-    const char* key;
-    const char* text;
-  } cases[] = {
-      {"YOUBI1", "土"},    {"YOUBI2", "日"}, {"YOUBI3", "祝"},  {"YOUBI4", "月"},
-      {"YOUBI8", "金"},    {"YOUBI9", ""},   {"YOUBI0", ""},    {"TENKOU4", "小雨"},
-      {"TENKOU6", "小雪"}, {"TENKOU7", ""},  {"BABA2", "稍重"}, {"BABA4", "不良"},
-      {"BABA5", ""},       {"BABA", ""},     {"baba1", ""},     {"BABA1 ", ""},
+  const std::pair<const char*, const char*> cases[] = {
+      {"YOUBI1", "土"},    {"YOUBI3", "祝"},    {"YOUBI4", "月"},  {"YOUBI8", "金"},
+      {"TENKOU4", "小雨"}, {"TENKOU6", "小雪"}, {"BABA2", "稍重"}, {"BABA4", "不良"},
+      {"YOUBI9", ""},      {"YOUBI0", ""},      {"TENKOU7", ""},   {"BABA5", ""},
+      {"BABA", ""},        {"baba1", ""},       {"BABA1 ", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(DayWeatherGoingText(c.key), c.text) << c.key;
+  for (const auto& [key, text] : cases) EXPECT_EQ(DayWeatherGoingText(key), text) << key;
 }
 
-TEST(RaceClassText, FixedCodesAndPrizeLimits) {
-  EXPECT_EQ(RaceClassText("999"), "オープン");
-  EXPECT_EQ(RaceClassText("701"), "新馬");
-  EXPECT_EQ(RaceClassText("702"), "未出走");
-  EXPECT_EQ(RaceClassText("703"), "未勝利");
-  EXPECT_EQ(RaceClassText("100"), "１億円以下");
-  EXPECT_EQ(RaceClassText("005"), "５００万下");
-  EXPECT_EQ(RaceClassText("010"), "１０００万下");
-  EXPECT_EQ(RaceClassText("016"), "１６００万下");
-  EXPECT_EQ(RaceClassText("090"), "９０００万下");
-  EXPECT_EQ(RaceClassText("0A5"), "５００万下");  // a non-digit flips to nothing
-  EXPECT_EQ(RaceClassText(""), "００万下");
-}
-
-TEST(RaceTypeText, KnownAndUnknown) {
+TEST(RaceClassAndTypeText, FixedCodesPrizeLimitsAndUnknown) {
+  const std::pair<const char*, const char*> classes[] = {
+      {"999", "オープン"},     {"701", "新馬"},         {"702", "未出走"},
+      {"703", "未勝利"},       {"100", "１億円以下"},   {"005", "５００万下"},
+      {"010", "１０００万下"}, {"016", "１６００万下"}, {"0A5", "５００万下"},
+      {"", "００万下"},
+  };
+  for (const auto& [code, text] : classes) EXPECT_EQ(RaceClassText(code), text) << code;
   EXPECT_EQ(RaceTypeText("11"), "サラ系３歳");
   EXPECT_EQ(RaceTypeText("18"), "サラ系障害４歳上");
   EXPECT_EQ(RaceTypeText("24"), "アラ系５歳上");
   EXPECT_EQ(RaceTypeText("15"), "（不明）");
-  EXPECT_EQ(RaceTypeText(""), "（不明）");
 }
 
 TEST(FlipDigitWidth, BothWaysAndEverythingElseEmpty) {
@@ -96,21 +73,11 @@ TEST(FlipDigitWidth, BothWaysAndEverythingElseEmpty) {
   EXPECT_EQ(FlipDigitWidth("０"), "0");
   EXPECT_EQ(FlipDigitWidth("９"), "9");
   EXPECT_EQ(FlipDigitWidth(" "), "　");
-  EXPECT_EQ(FlipDigitWidth("A"), "");
-  EXPECT_EQ(FlipDigitWidth(""), "");
-  EXPECT_EQ(FlipDigitWidth("　"), "");
-  EXPECT_EQ(FlipDigitWidth("Ａ"), "");
-  EXPECT_EQ(FlipDigitWidth("77"), "");
-  EXPECT_EQ(FlipDigitWidth("７７"), "");
-  EXPECT_EQ(FlipDigitWidth("\xEF"), "");  // a cut UTF-8 sequence
-}
-
-TEST(FullWidthDigits, JoinsEachCharacter) {
-  EXPECT_EQ(FullWidthDigits("1998"), "１９９８");
-  EXPECT_EQ(FullWidthDigits(" 5"), "　５");
-  EXPECT_EQ(FullWidthDigits("１２"), "12");
-  EXPECT_EQ(FullWidthDigits("5A6"), "５６");
-  EXPECT_EQ(FullWidthDigits(""), "");
+  for (const char* other : {"A", "", "　", "Ａ", "77", "７７", "\xEF"}) {
+    EXPECT_EQ(FlipDigitWidth(other), "") << other;
+  }
+  EXPECT_EQ(FullWidthDigits(" 1998"), "　１９９８");
+  EXPECT_EQ(FullWidthDigits("１5A"), "1５");
 }
 
 }  // namespace

@@ -67,8 +67,12 @@ std::string DecodeCp932(std::string_view bytes) {
   if (!converter.ok()) return std::string(bytes);
   return converter.Convert(bytes, [](std::string_view rest, std::string& out) -> size_t {
     AppendChar(out, U'\uFFFD');
-    // A lead byte followed by a byte that cannot trail: only the lead byte is bad.
-    return rest.empty() ? 0 : 1;
+    // A lead byte and a trail byte form one character even where CP932 assigns none, so
+    // the text keeps the character positions of the bytes. A lead byte followed by a byte
+    // that cannot trail is bad by itself.
+    const bool pair = rest.size() >= 2 && IsCp932LeadByte(static_cast<unsigned char>(rest[0])) &&
+                      IsCp932TrailByte(static_cast<unsigned char>(rest[1]));
+    return pair ? 2 : 1;
   });
 }
 

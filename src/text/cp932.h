@@ -6,7 +6,8 @@
 
 namespace mirtote::text {
 
-// CP932 bytes to UTF-8. A byte sequence that is not valid CP932 becomes U+FFFD.
+// CP932 bytes to UTF-8. A byte sequence that is not valid CP932 becomes U+FFFD: a lead and
+// a trail byte without a character become one U+FFFD, any other bad byte one each.
 std::string DecodeCp932(std::string_view bytes);
 
 // UTF-8 to CP932 bytes. A character that CP932 cannot hold becomes "?".
@@ -15,6 +16,10 @@ std::string EncodeCp932(std::string_view utf8);
 // True when `byte` starts a two-byte CP932 character.
 constexpr bool IsCp932LeadByte(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+// True when `byte` can be the second byte of a two-byte CP932 character.
+constexpr bool IsCp932TrailByte(unsigned char byte) {
+  return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
 }
 
 // Reads `count` characters of CP932 text starting at the 1-based byte position `position`

@@ -37,6 +37,7 @@ TEST(Cp932, InvalidBytesDecodeToReplacementAndGoOn) {
   EXPECT_EQ(DecodeCp932("A\x81 B"), "A\xEF\xBF\xBD B");  // lead byte + bad trail
   EXPECT_EQ(DecodeCp932("\xa0X"), "\xEF\xBF\xBDX");      // undefined single byte
   EXPECT_EQ(DecodeCp932("X\x82"), "X\xEF\xBF\xBD");      // cut off at the end
+  EXPECT_EQ(DecodeCp932("\x85\x40@"), "\xEF\xBF\xBD@");  // a pair CP932 leaves unassigned
 }
 
 TEST(Cp932, UnmappableCharactersEncodeToQuestionMark) {

@@ -2,38 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "shell/settings_keys.h"
 #include "support/race_fixtures.h"
 #include "support/test_support.h"
-#include "text/chars.h"
-#include "vocab/code_tables.h"
 
 namespace mirtote::pat {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace mirtote::testing;
-
-std::string TwoDigits(int n) {
-  return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
-// The part of a race's title line that names it: "　７レース  '９８年 ３回 １日目".
-std::string TitleTag(int day, int race) {
-  std::string number = vocab::FullWidthDigits(TwoDigits(race));
-  if (race < 10) number = "　" + text::Mid(number, 2);
-  return number + "レース  '９８年 ３回 " + vocab::FullWidthDigits(std::to_string(day)) + "日目";
-}
-
-// The title lines of a posting text, in order.
-std::vector<std::string> TitleLines(const std::string& posting) {
-  std::vector<std::string> titles;
-  for (size_t at = posting.find("【オッズ】"); at != std::string::npos;
-       at = posting.find("【オッズ】", at + 1)) {
-    titles.push_back(posting.substr(at, posting.find("\r\n", at) - at));
-  }
-  return titles;
-}
 
 class PatRunTest : public ::testing::Test {
  protected:
@@ -51,6 +30,7 @@ class PatRunTest : public ::testing::Test {
     card.race_number = TwoDigits(race);
     card.month_day = "05" + TwoDigits(9 + day);
     card.entries = MakeEntries(runners);
+    card.race_name = "D" + card.day + "R" + card.race_number;  // found again by Posted()
     return card;
   }
 
@@ -62,10 +42,8 @@ class PatRunTest : public ::testing::Test {
       RaceCardSpec card = Card(day, race, runners);
       ZoContent zo = ZoFor(card, runners);
       std::string zo_name = ZoName(card), uo_name = UoName(card);
-      if (lower) {
-        for (std::string* name : {&zo_name, &uo_name}) {
-          for (char& c : *name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
+      for (std::string* name : {&zo_name, &uo_name}) {
+        if (lower) std::transform(name->begin(), name->end(), name->begin(), ::tolower);
       }
       std::optional<UoContent> uo;
       if (runners > 8) uo = UoFor(zo, runners);
@@ -83,15 +61,17 @@ class PatRunTest : public ::testing::Test {
 
   PatRunSummary Run() { return RunPatOdds(session_, state_); }
 
-  void ExpectRaces(const std::vector<std::pair<int, int>>& day_race) {
-    std::vector<std::string> titles = TitleLines(state_.posting_text);
-    ASSERT_EQ(titles.size(), day_race.size()) << state_.posting_text;
-    for (size_t i = 0; i < titles.size(); ++i) {
-      auto [day, race] = day_race[i];
-      EXPECT_NE(titles[i].find(TitleTag(day, race)), std::string::npos)
-          << "line " << i << ": " << titles[i];
+  // Day and race number of each race in the posting text, in order.
+  std::vector<std::pair<int, int>> Posted() const {
+    static const std::regex kName("D(\\d)R(\\d\\d)");
+    const std::string& text = state_.posting_text;
+    std::vector<std::pair<int, int>> races;
+    for (std::sregex_iterator it(text.begin(), text.end(), kName), end; it != end; ++it) {
+      races.emplace_back(std::stoi((*it)[1]), std::stoi((*it)[2]));
     }
+    return races;
   }
+  using Races = std::vector<std::pair<int, int>>;
 
   TempFolder temp_;
   fs::path pat_ = temp_.path() / "FILE";  // PatInstFolder's default "File"
@@ -109,7 +89,7 @@ TEST_F(PatRunTest, LowerCaseNamesAreFoundAndRace11IsTheBFile) {
   PatRunSummary summary = Run();
   EXPECT_EQ(summary.file_count, 3);
   EXPECT_EQ(summary.races_posted, 3);
-  ExpectRaces({{1, 10}, {1, 11}, {1, 12}});
+  EXPECT_EQ(Posted(), (Races{{1, 10}, {1, 11}, {1, 12}}));
   // The quinella table of 12 runners comes from the lower-case UO file.
   EXPECT_NE(state_.posting_text.find("９  １０  １１  １２"), std::string::npos);
   EXPECT_EQ(host_.clipboard, state_.posting_text);
@@ -133,7 +113,7 @@ TEST_F(PatRunTest, SecondHalfOnlyCancelsRaces1To6WithExactCaptions) {
   std::vector<int> values = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
   EXPECT_EQ(host_.progress_values, values);
   EXPECT_FALSE(host_.progress_shown);
-  ExpectRaces({{1, 7}, {1, 8}, {1, 9}, {1, 10}, {1, 11}, {1, 12}});
+  EXPECT_EQ(Posted(), (Races{{1, 7}, {1, 8}, {1, 9}, {1, 10}, {1, 11}, {1, 12}}));
 }
 
 TEST_F(PatRunTest, AdvanceSaleFollowsDayOneWithEveryRaceOfDayTwo) {
@@ -142,11 +122,11 @@ TEST_F(PatRunTest, AdvanceSaleFollowsDayOneWithEveryRaceOfDayTwo) {
   Select(2, 3, true);
   PatRunSummary summary = Run();
   EXPECT_EQ(summary.races_posted, 5);
-  ExpectRaces({{1, 2}, {1, 3}, {2, 1}, {2, 2}, {2, 3}});
-  // The advance-sale races carry the fixed fetch time.
-  std::vector<std::string> titles = TitleLines(state_.posting_text);
-  EXPECT_EQ(titles[1].find("取得 00:99"), std::string::npos);
-  EXPECT_NE(titles[2].find("取得 00:99"), std::string::npos);
+  EXPECT_EQ(Posted(), (Races{{1, 2}, {1, 3}, {2, 1}, {2, 2}, {2, 3}}));
+  // The fixed fetch time starts with the advance-sale pass.
+  const std::string& text = state_.posting_text;
+  EXPECT_GT(text.find("取得 00:99"), text.find("D1R03"));
+  EXPECT_LT(text.find("取得 00:99"), text.find("D2R01"));
   // No cancel caption in the advance-sale pass, though race 1 is not selected.
   EXPECT_EQ(host_.progress_captions[1], "【  6 ﾌｧｲﾙ中  1 ﾌｧｲﾙ目 】はキャンセルです。");
   EXPECT_EQ(host_.progress_captions[4], "【  6 ﾌｧｲﾙ中  4 ﾌｧｲﾙ目 】を処理中です。");
@@ -155,14 +135,14 @@ TEST_F(PatRunTest, AdvanceSaleFollowsDayOneWithEveryRaceOfDayTwo) {
   state_.posting_text.clear();
   Select(1, 12, false);
   Run();
-  ExpectRaces({{1, 1}, {1, 2}, {1, 3}});
-}
+  EXPECT_EQ(Posted(), (Races{{1, 1}, {1, 2}, {1, 3}}));
 
-TEST_F(PatRunTest, DayTwoAloneIsProcessedOnce) {
-  WriteDay(2, 5, 6);
+  // Day 2 alone is the earliest day: posted once, by the main pass.
+  for (const char* name : {"ZO-511.JRA", "ZO-512.JRA", "ZO-513.JRA"}) fs::remove(pat_ / name);
+  state_.posting_text.clear();
   Select(1, 12, true);
-  EXPECT_EQ(Run().races_posted, 2);
-  ExpectRaces({{2, 5}, {2, 6}});
+  EXPECT_EQ(Run().races_posted, 3);
+  EXPECT_EQ(Posted(), (Races{{2, 1}, {2, 2}, {2, 3}}));
 }
 
 TEST_F(PatRunTest, MissingRaceCardAndJockeyAreReportedInOrderAfterTheRun) {
@@ -198,41 +178,14 @@ TEST_F(PatRunTest, OddNamesAndFoldersDoNotCount) {
     temp_.Write(fs::path("FILE") / name, "short");
   }
   fs::create_directories(pat_ / "ZO-112.JRA");
+  temp_.Write("FILE/KS-51118.JRA", "results");
   PatRunSummary summary = Run();
-  // Every ZO*JRA plain file is counted, but none names a venue and a day 1-8.
+  // Every ZO*JRA plain file is counted, but none names a venue and a day 1-8: no output.
   EXPECT_EQ(summary.file_count, 5);
   EXPECT_EQ(summary.files_met, 0);
   EXPECT_TRUE(state_.posting_text.empty());
   EXPECT_EQ(host_.clipboard_writes, 0);
   EXPECT_TRUE(host_.messages.empty());
-}
-
-TEST_F(PatRunTest, ScriptGoesToTheOddsLogFolderBelowThePatFolder) {
-  WriteDay(1, 1, 2);
-  fs::create_directories(pat_ / "File");
-  state_.output_format = '1';
-  Select(1, 12, false);
-  Run();
-  std::string script = ReadFile(pat_ / "File" / "PAD_NT.TXT");
-  EXPECT_EQ(script.substr(0, 4), "SUB:");
-  EXPECT_EQ(host_.clipboard_writes, 0);
-
-  // A missing odds-log folder: one message, every race still processed.
-  fs::remove_all(pat_ / "File");
-  state_.posting_text.clear();
-  PatRunSummary summary = Run();
-  EXPECT_EQ(summary.races_posted, 2);
-  EXPECT_TRUE(summary.script_write_failed);
-  ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(host_.messages[0].title, "スクリプトファイル確認");
-}
-
-TEST_F(PatRunTest, FolderWithoutOddsFilesGivesNoOutputAndNoMessage) {
-  temp_.Write("FILE/KS-51118.JRA", "results");
-  PatRunSummary summary = Run();
-  EXPECT_EQ(summary.file_count, 0);
-  EXPECT_TRUE(host_.messages.empty());
-  EXPECT_EQ(host_.clipboard_writes, 0);
   EXPECT_EQ(host_.progress_captions.size(), 1u);
 }
 

@@ -80,26 +80,27 @@ class SelectFormatTest : public QObject {
   void ControlsAsTheDialogShowsThem() {
     auto form = Open();
     QCOMPARE(form->windowTitle(), Q("出力選択"));
-    QCOMPARE(Child<QWidget>(form.get(), "Frame3")->property("title").toString(),
-             Q("KORVAN Odds Team"));
-    QCOMPARE(Child<QWidget>(form.get(), "Frame2")->property("title").toString(),
-             Q("出力レース(通常全て選択)"));
-    QCOMPARE(Child<QWidget>(form.get(), "Frame1")->property("title").toString(),
-             Q("出力フォーマット"));
-    const char* markets[] = {"朝市", "昼市", "成績"};
-    for (int i = 0; i < 3; ++i) QCOMPARE(Option(form.get(), 2, i)->text(), Q(markets[i]));
-    QCOMPARE(Option(form.get(), 1, 0)->text(), Q("全部"));
-    QCOMPARE(Option(form.get(), 1, 1)->text(), Q("後半６Ｒのみ"));
-    QCOMPARE(Check(form.get(), 0)->text(), Q("前売り"));
-    QCOMPARE(Check(form.get(), 12)->text(), Q("12R"));
-    const char* formats[] = {"Debug Mode(Clipboard)", "NifTerm PAD Format", "Air Craft PAD Format"};
-    for (int i = 0; i < 3; ++i) {
-      QCOMPARE(Child<QPushButton>(form.get(), "Command1_" + std::to_string(i))->text(),
-               Q(formats[i]));
+    const std::pair<const char*, const char*> captions[] = {{"Frame3", "KORVAN Odds Team"},
+                                                            {"Frame2", "出力レース(通常全て選択)"},
+                                                            {"Frame1", "出力フォーマット"},
+                                                            {"Option2_0", "朝市"},
+                                                            {"Option2_1", "昼市"},
+                                                            {"Option2_2", "成績"},
+                                                            {"Option1_0", "全部"},
+                                                            {"Option1_1", "後半６Ｒのみ"},
+                                                            {"Check1_0", "前売り"},
+                                                            {"Check1_12", "12R"},
+                                                            {"Command1_0", "Debug Mode(Clipboard)"},
+                                                            {"Command1_1", "NifTerm PAD Format"},
+                                                            {"Command1_2", "Air Craft PAD Format"},
+                                                            {"Command2", "閉じる"},
+                                                            {"Command3", "全終了"},
+                                                            {"Command4", "時間設定"}};
+    for (const auto& [name, caption] : captions) {
+      QWidget* control = Child<QWidget>(form.get(), name);
+      const char* property = std::string(name).starts_with("Frame") ? "title" : "text";
+      QCOMPARE(control->property(property).toString(), Q(caption));
     }
-    QCOMPARE(Child<QPushButton>(form.get(), "Command2")->text(), Q("閉じる"));
-    QCOMPARE(Child<QPushButton>(form.get(), "Command3")->text(), Q("全終了"));
-    QCOMPARE(Child<QPushButton>(form.get(), "Command4")->text(), Q("時間設定"));
   }
 
   void LoadFollowsTheStoredMarket() {
@@ -121,23 +122,12 @@ class SelectFormatTest : public QObject {
   }
 
   void RaceChoicesFollowMarketAndBoxes() {
-    auto form = Open();
-    Option(form.get(), 2, 0)->click();
-    QCOMPARE(Team(), std::string("M"));
-    VerifyRaces(*form, false);
-
+    auto form = Open();             // 昼市: races 7-12
     Check(form.get(), 0)->click();  // 前売り off
-    Check(form.get(), 5)->click();  // 5R off
-    QVERIFY(!context_->pat_run.race_selection[0]);
-    QVERIFY(!context_->pat_run.race_selection[5]);
-    QVERIFY(context_->pat_run.race_selection[6]);
-
-    Option(form.get(), 1, 1)->click();
+    Check(form.get(), 8)->click();  // 8R off
+    QVERIFY(!context_->pat_run.race_selection[0] && !context_->pat_run.race_selection[8]);
+    Option(form.get(), 1, 1)->click();  // clicked again: the boxes and 前売り as the range says
     VerifyRaces(*form, true);
-    Check(form.get(), 0)->click();
-    Option(form.get(), 1, 1)->click();  // clicked again: 前売り ticked again
-    VerifyRaces(*form, true);
-
     Option(form.get(), 2, 2)->click();
     QCOMPARE(Team(), std::string("S"));
     VerifyRaces(*form, false);
@@ -147,7 +137,6 @@ class SelectFormatTest : public QObject {
   }
 
   void FormatButtonRunsTheOddsRun() {
-    namespace fs = std::filesystem;
     testing::RaceCardSpec card;
     card.entries = testing::MakeEntries(8);
     testing::WriteMeeting(start_->path() / "DATA", "東京19980510", {card},

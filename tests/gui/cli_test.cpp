@@ -109,18 +109,6 @@ class CliTest : public QObject {
     }
   }
 
-  void perUserStoreWithoutSettingsOption() {
-    QTemporaryDir dir;
-    const fs::path start = ReadyFolder(dir);
-    QCOMPARE(RunIn(start, {"settings", "set", "JravanFolder", "/data/ＬＺＨ"}).status, 0);
-    const fs::path conf =
-        fs::path(config_home_.path().toStdString()) / "MIR_TOTE" / "MIR_TOTE.conf";
-    QVERIFY(fs::exists(conf));
-    QVERIFY(ReadAll(conf).find("/data/ＬＺＨ") != std::string::npos);
-    QCOMPARE(Q(RunIn(start, {"settings", "get", "JravanFolder"}).out),
-             QStringLiteral("/data/ＬＺＨ\n"));
-  }
-
   void badUsageEndsWithStatusTwoBeforeTouchingAnything() {
     QTemporaryDir dir;
     const fs::path start = Path(dir);
@@ -132,7 +120,6 @@ class CliTest : public QObject {
         {"--frobnicate", "settings", "get", "PatType"},
         {"--settings"},
         {"settings"},
-        {"settings", "get"},
         {"settings", "get", "PatType", "extra"},
         {"settings", "set", "PatType"},
         {"settings", "remove", "PatType"},
@@ -180,21 +167,6 @@ class CliTest : public QObject {
                                         "必要なフォルダが準備できません\n"
                                         "ので終了します。\n"));
     QVERIFY(!fs::exists(start / "LZH"));
-  }
-
-  void yesCreatesTheFoldersAndRuns() {
-    QTemporaryDir dir;
-    const fs::path start = Path(dir);
-    fs::create_directory(start / "data");
-    Run run = RunIn(
-        start, {"--yes", "--settings", (start / "s.ini").string(), "settings", "get", "StartTime"});
-    QCOMPARE(run.status, 0);
-    QCOMPARE(Q(run.out), QStringLiteral("0900\n"));
-    // Four questions: "data" already counts as DATA.
-    QCOMPARE(Q(run.err).count(QStringLiteral("【確認】")), 4);
-    for (const char* name : {"LZH", "FILE", "Work", "SEISEKI"})
-      QVERIFY(fs::is_directory(start / name));
-    QVERIFY(!fs::exists(start / "DATA"));
   }
 
   void terminalHostBlocksAndAnswers() {

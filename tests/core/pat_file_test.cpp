@@ -13,32 +13,22 @@ using mirtote::testing::SjisField;
 
 const std::string kScratch = Sjis(" ﾄﾘｹｼ");
 
+// clang-format off
 PatHeader SampleHeader(int runners) {
-  PatHeader h;
-  h.date8 = "19980510";
-  h.venue_name = "東京";
-  h.century2 = "19";
-  h.year2 = "98";
-  h.meeting2 = "03";
-  h.day2 = "08";
-  h.race2 = " 5";
-  h.time_kind2 = "01";
-  h.time4 = "1540";
-  h.race_name = "天皇賞（秋）";
-  h.conditions = "サラ系４歳上オープン";
-  h.runners = runners;
-  return h;
+  return {.date8 = "19980510", .venue_name = "東京", .century2 = "19", .year2 = "98",
+          .meeting2 = "03", .day2 = "08", .race2 = " 5", .time_kind2 = "01", .time4 = "1540",
+          .race_name = "天皇賞（秋）", .conditions = "サラ系４歳上オープン",
+          .runners = runners, .runners_text = ""};
 }
 
 std::string SampleHeaderBytes(PatLayout layout, std::string_view runners) {
-  // clang-format off
   std::string h = "19980510" "19980510" "02" "19980510" "01" + Sjis("東京") +
                   "19" "98" "03" "08" " 5" "01" "1540" +
                   SjisField("天皇賞（秋）", 28) + SjisField("サラ系４歳上オープン", 64);
-  // clang-format on
   if (layout == PatLayout::kPat31) h += std::string(8, ' ');
   return h + std::string(runners);
 }
+// clang-format on
 
 // 12 runners, horse 3 scratched; bracket (2,2) not sold, (7,8) blank, (8,8) without odds.
 ZoContent SampleZo() {

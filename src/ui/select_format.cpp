@@ -34,19 +34,6 @@ QString IndexedName(const char* name, int index) {
   return Text(name) + QLatin1Char('_') + QString::number(index);
 }
 
-// Marks a command as running for as long as it lives, so that a click arriving while the
-// run yields to the event loop does not start a second one.
-class CommandRunning {
- public:
-  explicit CommandRunning(bool& flag) : flag_(flag) { flag_ = true; }
-  ~CommandRunning() { flag_ = false; }
-  CommandRunning(const CommandRunning&) = delete;
-  CommandRunning& operator=(const CommandRunning&) = delete;
-
- private:
-  bool& flag_;
-};
-
 }  // namespace
 
 SelectFormat::SelectFormat(app::AppContext& context, std::function<void()> confirm_exit,
@@ -164,8 +151,8 @@ void SelectFormat::Check1_Click(int index) {
 }
 
 void SelectFormat::Command1_Click(int index) {
-  if (context_.command_running) return;
-  CommandRunning running(context_.command_running);
+  if (!app::CanStartCommand(context_)) return;
+  app::RunningCommand running(context_);
   Host& host = context_.session.host;
   host.SetBusy(true);
   pat::PatRunState& state = context_.pat_run;

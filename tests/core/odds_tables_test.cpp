@@ -33,28 +33,6 @@ class OddsTablesTest : public ::testing::Test {
   TempFolder pat_;
 };
 
-TEST_F(OddsTablesTest, EightRunnersGiveTheBracketTableOnly) {
-  ZoContent zo = Zo(8);
-  testing::SetBracket(zo, 1, 1, "3.5");
-  testing::SetBracket(zo, 1, 2, "12.3");
-  testing::SetBracket(zo, 2, 8, "123.4");
-  testing::SetBracket(zo, 3, 3, "");      // not sold
-  testing::SetBracket(zo, 8, 8, "1234");  // no room for decimals: " 1234"
-  EXPECT_EQ(Tables(zo), Lines({
-                            " １   ２   ３   ４   ５   ６   ７   ８",
-                            " 3.5 12.3 ---- ---- ---- ---- ---- ---- １",
-                            "12.3 ---- ---- ---- ---- ---- ----  123 ２",
-                            "---- ---- ---- ---- ---- ---- ---- ---- ３",
-                            "---- ---- ---- ---- ---- ---- ---- ---- ４",
-                            "---- ---- ---- ---- ---- ---- ---- ---- ５",
-                            "---- ---- ---- ---- ---- ---- ---- ---- ６",
-                            "---- ---- ---- ---- ---- ---- ---- ---- ７",
-                            "----  123 ---- ---- ---- ---- ---- 1234 ８",
-                            kRule,
-                            "",
-                        }));
-}
-
 TEST_F(OddsTablesTest, TenRunnersShowTwelveQuinellaColumnsThenTheBracketTable) {
   ZoContent zo = Zo(10);
   testing::SetBracket(zo, 8, 8, "4.0");

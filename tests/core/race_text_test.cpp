@@ -62,7 +62,7 @@ class RaceTextTest : public ::testing::Test {
 
 // Race 5, month 5, day 10, edition 65, post time 9:50; horse 3 scratched, horses 7 and 8
 // share bracket 7; jockeys of 1, 2 and 3 family-name characters, initials, one unknown;
-// previous weights "000" and "999" unknown.
+// previous weights "000" and "999" unknown; bracket odds of each size, one pair not sold.
 TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
   RaceCardSpec card;
   card.meeting = "2";
@@ -89,7 +89,13 @@ TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
   zo.horses[1] = {HorseOdds::State::kRunning, "123.4", "12.3", "45.6"};
   zo.horses[2].state = HorseOdds::State::kScratched;
   zo.horses[7].win = "999.9";
-  testing::SetBracket(zo, 1, 2, "7.5");
+  for (const auto& [a, b, odds] : {std::tuple{1, 1, "3.5"},
+                                   {1, 2, "12.3"},
+                                   {2, 8, "123.4"},
+                                   {3, 3, ""},
+                                   {8, 8, "1234"}}) {  // "" not sold; " 1234"
+    testing::SetBracket(zo, a, b, odds);
+  }
   WriteRace(card, zo, horses);
   testing::WriteJockeys(Data(), {{"J001", "武", "豊"},
                                  {"J002", "岡部", "幸雄"},
@@ -121,14 +127,14 @@ TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
                 "      ８  999.9   1.8- 2.8 ウマ８" + kName + "　４      (480) キネーン 55.0",
                 "",
                 " １   ２   ３   ４   ５   ６   ７   ８",
-                "----  7.5 ---- ---- ---- ---- ---- ---- １",
-                " 7.5 ---- ---- ---- ---- ---- ---- ---- ２",
+                " 3.5 12.3 ---- ---- ---- ---- ---- ---- １",
+                "12.3 ---- ---- ---- ---- ---- ----  123 ２",
                 dashes + "３",
                 dashes + "４",
                 dashes + "５",
                 dashes + "６",
                 dashes + "７",
-                dashes + "８",
+                "----  123 ---- ---- ---- ---- ---- 1234 ８",
                 kEquals,
                 "",
             }));

@@ -1,6 +1,6 @@
 #pragma once
-// Hand-made race data for the odds tests: race-card, horse and jockey records, the per-day
-// files of DATA, and PAT odds files. Texts are UTF-8; the builders write CP932 bytes.
+// Hand-made race data for the odds tests: the per-day race-card and horse files and the
+// jockey file of DATA, and PAT odds files. Texts are UTF-8; the builders write CP932 bytes.
 
 #include <array>
 #include <filesystem>
@@ -36,16 +36,12 @@ struct RaceCardSpec {
   std::string post_time = "1540";
   std::string race_name = "ＮＨＫマイルカップ";  // padded with "　" to 30 characters
   std::string edition = "000";
-  std::string race_type = "12";
   std::string weight_rule = "4";
   std::array<std::string, 4> class_codes{"000", "999", "000", "000"};
   std::string distance = "1600";
   std::string course = "11";
   std::string grade = "A";
-  std::string runners;             // two characters; empty: the number of entries
   std::vector<EntrySpec> entries;  // entry i-1 for horse number i (at most 18)
-
-  std::string Key() const { return venue_code + year + meeting + day + race_number; }
 };
 
 struct HorseSpec {
@@ -56,21 +52,14 @@ struct HorseSpec {
   std::string body_weight = "480";    // the latest previous race's weight
 };
 
-// Records of exactly 584, 1825 and 1065 bytes.
-std::string MakeRaceCard(const RaceCardSpec& spec);
-std::string MakeHorse(const HorseSpec& spec);
-// Family and given name are padded with "　" to 8 characters each.
-std::string MakeJockey(const std::string& code, const std::string& family,
-                       const std::string& given);
-
 // `count` running entries: horse i in bracket `brackets[i-1]` (or the usual bracket split
-// of `count` runners when empty), id "9500000i" style, jockey "J0ii".
+// of `count` runners when empty), id "950000ii", jockey "J0ii".
 std::vector<EntrySpec> MakeEntries(int count, std::vector<std::string> brackets = {});
 // A horse for each entry with a bracket: name "ウマ" + number in full width, born 95.
 std::vector<HorseSpec> HorsesFor(const RaceCardSpec& card);
 
-// Writes <stem>.DEN with the cards and <stem>.UMA with the horses into the folder `data`
-// (created as needed); the stem is 10 characters such as "東京19980510".
+// Writes <stem>.DEN with the cards and <stem>.UMA with the horses into `data`; the stem is
+// 10 characters such as "東京19980510".
 void WriteMeeting(const fs::path& data, const std::string& stem,
                   const std::vector<RaceCardSpec>& cards, const std::vector<HorseSpec>& horses,
                   const std::string& den_extension = ".DEN",
@@ -78,31 +67,27 @@ void WriteMeeting(const fs::path& data, const std::string& stem,
 // Writes 騎手.DAT into `data`: one record per (code, family, given).
 void WriteJockeys(const fs::path& data, const std::vector<std::array<std::string, 3>>& jockeys);
 
-// A ZO file content whose header gives the card's race key and runner count; every
-// running entry has odds, the brackets none.
+// A ZO content whose header gives the card's race key and runner count; horse i has win
+// odds 1.3 + i and place odds 1.i-2.i, the brackets no odds.
 pat::ZoContent ZoFor(const RaceCardSpec& card, int runners);
 // A UO content for `runners` runners with no odds in any pair (blank slots).
 pat::UoContent UoFor(const pat::ZoContent& zo, int runners);
-// Sets quinella pair (a, b) of a UO content: sold at `odds`, or not sold when empty.
+// Sets a quinella or bracket pair: sold at `odds`, or not sold when empty.
 void SetQuinella(pat::UoContent& uo, int runners, int a, int b, const std::string& odds);
-// Sets bracket pair (a, b), a <= b: sold at `odds`, or not sold when empty.
 void SetBracket(pat::ZoContent& zo, int a, int b, const std::string& odds);
 
-// Writes bytes to a file, creating its folder.
-void WriteBytes(const fs::path& path, const std::string& bytes);
-
-// The lines joined, each followed by CR LF; and a CR LF text cut back into its lines.
-std::string Lines(std::initializer_list<std::string> lines);
-std::vector<std::string> SplitLines(const std::string& text);
-// "05" for 5, "12" for 12.
-std::string TwoDigits(int n);
-
-// The ZO (and UO) file name for the card: "ZO-" + venue, day and race characters + ".JRA".
+// The card's PAT file names ("ZO-58B.JRA", "UO-58B.JRA").
 std::string ZoName(const RaceCardSpec& card);
 std::string UoName(const RaceCardSpec& card);
 // Writes the PAT95 files into `folder` and returns the ZO file's path.
 fs::path WritePatFiles(const fs::path& folder, const std::string& zo_name, const pat::ZoContent& zo,
                        const std::string& uo_name = {},
                        const std::optional<pat::UoContent>& uo = std::nullopt);
+
+// The lines joined, each followed by CR LF; and a CR LF text cut back into its lines.
+std::string Lines(std::initializer_list<std::string> lines);
+std::vector<std::string> SplitLines(const std::string& text);
+// "05" for 5, "12" for 12.
+std::string TwoDigits(int n);
 
 }  // namespace mirtote::testing

@@ -1,5 +1,6 @@
 #include "pat/posting.h"
 
+#include "pat/text_columns.h"
 #include "shell/settings_keys.h"
 #include "text/files.h"
 
@@ -7,7 +8,6 @@ namespace mirtote::pat {
 
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
 constexpr const char* kNifTermScript = "PAD_NT.TXT";
 constexpr const char* kAirCraftScript = "PAD";
 
@@ -26,28 +26,18 @@ void ReportWriteFailure(Host& host, const std::filesystem::path& file, const std
 
 std::string PostingBlock(char output_format, const std::string& subject_line,
                          const std::string& race_text) {
+  if (output_format == '0') return race_text;
   std::string block;
-  switch (output_format) {
-    case '0':
-      return race_text;
-    case '2':
-      block += "*GO KORVAN";
-      block += kCrLf;
-      block += "*MES 17";
-      block += kCrLf;
-      block += "*SAY";
-      block += kCrLf;
-      [[fallthrough]];
-    case '1':
-      block += "SUB:" + subject_line + kCrLf;
-      block += kCrLf;
-      block += race_text + kCrLf;
-      block += "/POST";
-      block += kCrLf;
-      return block;
-    default:
-      return block;
+  if (output_format == '2') {
+    for (const char* line : {"*GO KORVAN", "*MES 17", "*SAY"}) AddLine(block, line);
   }
+  if (output_format == '1' || output_format == '2') {
+    AddLine(block, "SUB:" + subject_line);
+    AddLine(block, "");
+    AddLine(block, race_text);
+    AddLine(block, "/POST");
+  }
+  return block;
 }
 
 std::filesystem::path ScriptFilePath(const Session& session, char output_format,

@@ -17,4 +17,21 @@ struct AppContext {
   bool ending = false;           // exit confirmed: windows close without asking
 };
 
+// Holds the re-entry guard while one command runs; a command starts only when
+// CanStartCommand is true.
+inline bool CanStartCommand(const AppContext& context) {
+  return !context.command_running && !context.ending;
+}
+
+class RunningCommand {
+ public:
+  explicit RunningCommand(AppContext& context) : flag_(context.command_running) { flag_ = true; }
+  ~RunningCommand() { flag_ = false; }
+  RunningCommand(const RunningCommand&) = delete;
+  RunningCommand& operator=(const RunningCommand&) = delete;
+
+ private:
+  bool& flag_;
+};
+
 }  // namespace mirtote::app

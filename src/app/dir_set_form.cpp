@@ -17,7 +17,7 @@
 #include "app/app_context.h"
 #include "shell/folder_setting.h"
 #include "text/files.h"
-#include "ui/viewer_support.h"
+#include "ui/qt_support.h"
 
 namespace mirtote::app {
 
@@ -157,10 +157,14 @@ void DirSetForm::Command2_Click() {
   close();
 }
 
+// The dialog exists once: chosen again while it is open, it comes forward.
 void OpenDirSetForm(AppContext& context) {
-  auto* form = new DirSetForm(context.session, context.main_window);
-  form->resize(ui::TwipsToPixels(*form, kWidthTwips, kHeightTwips));
+  DirSetForm* form = context.main_window ? context.main_window->findChild<DirSetForm*>() : nullptr;
+  if (form == nullptr) form = new DirSetForm(context.session, context.main_window);
+  form->resize(ui::TwipsToPixels(kWidthTwips, kHeightTwips));
   form->show();
+  form->raise();
+  form->activateWindow();
 }
 
 }  // namespace mirtote::app

@@ -42,7 +42,8 @@ class DirSetForm : public QDialog {
   QListWidget* dir1_;
 };
 
-// The menu item: creates the dialog, sizes it and shows it without blocking.
+// The menu item: creates the dialog (or takes the open one), sizes it and shows it without
+// blocking.
 void OpenDirSetForm(AppContext& context);
 
 }  // namespace mirtote::app

@@ -5,11 +5,13 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "app/qt_text.h"
 #include "text/chars.h"
 #include "text/files.h"
+#include "ui/qt_support.h"
 
 namespace mirtote::app {
+
+using ui::ToQString;
 
 namespace fs = std::filesystem;
 

@@ -12,13 +12,15 @@
 #include "app/dir_set_form.h"
 #include "app/help_window.h"
 #include "app/operations.h"
-#include "app/qt_text.h"
 #include "app/toolbar_icons.h"
 #include "app/w_splash.h"
 #include "shell/settings_keys.h"
 #include "shell/work_folders.h"
+#include "ui/qt_support.h"
 
 namespace mirtote::app {
+
+using ui::ToQString;
 
 namespace {
 
@@ -62,10 +64,20 @@ constexpr MenuItem kMenuTree[] = {
     {"HelpVer", "HelpMain", "ﾊﾞｰｼﾞｮﾝ情報"},
 };
 
-// Items that carry a check mark.
-constexpr const char* kCheckableItems[] = {"SelPAT31",     "SelPAT95",     "FileSel1_ODS",
-                                           "FileSel1_TXT", "FileSel1_ALL", "FileSel2_CSV",
-                                           "FileSel2_JRA"};
+// The items with a check mark: each shows one value of a setting, and the items of a
+// setting are checked one at a time. "FileSel2_JRA" cannot be chosen.
+struct OptionItem {
+  const char* key;
+  const char* name;
+  const char* value;
+};
+
+constexpr OptionItem kOptionItems[] = {
+    {keys::kPatType, "SelPAT31", "PAT31"},        {keys::kPatType, "SelPAT95", "PAT95"},
+    {keys::kFileExtType, "FileSel1_ODS", "ODS"},  {keys::kFileExtType, "FileSel1_TXT", "TXT"},
+    {keys::kFileExtType, "FileSel1_ALL", "ALL"},  {keys::kOddsFileType, "FileSel2_CSV", "CSV"},
+    {keys::kOddsFileType, "FileSel2_JRA", "JRA"},
+};
 
 struct MenuHandler {
   const char* name;
@@ -182,8 +194,8 @@ void Main_Form::BuildMenus() {
       parent_menu->addAction(caption)->setObjectName(name);
     }
   }
-  for (const char* name : kCheckableItems) Item(name)->setCheckable(true);
-  SetChecked("FileSel2_CSV", true);
+  for (const OptionItem& item : kOptionItems) Item(item.name)->setCheckable(true);
+  ShowOption(keys::kOddsFileType, "CSV");
   Item("FileSel2_JRA")->setEnabled(false);
 
   for (const MenuHandler& entry : kMenuHandlers) {
@@ -221,17 +233,20 @@ QAction* Main_Form::Item(const char* name) const {
   return menuBar()->findChild<QAction*>(ToQString(name));
 }
 
-void Main_Form::SetChecked(const char* name, bool checked) {
-  Item(name)->setChecked(checked);
+void Main_Form::ShowOption(std::string_view key, std::string_view value) {
+  for (const OptionItem& item : kOptionItems) {
+    if (key == item.key) Item(item.name)->setChecked(value == item.value);
+  }
+}
+
+void Main_Form::ChooseOption(const char* key, const char* value) {
+  ShowOption(key, value);
+  context_.session.settings.Set(keys::kStartup, key, value);
 }
 
 void Main_Form::RunCommand(const std::function<void()>& command) {
-  if (context_.command_running || context_.ending) return;
-  context_.command_running = true;
-  struct Release {
-    AppContext& context;
-    ~Release() { context.command_running = false; }
-  } release{context_};
+  if (!CanStartCommand(context_)) return;
+  RunningCommand running(context_);
   command();
 }
 
@@ -296,50 +311,22 @@ void Main_Form::HelpVer_Click() {
 }
 
 void Main_Form::SelPAT31_Click() {
-  SetChecked("SelPAT31", true);
-  SetChecked("SelPAT95", false);
-  StorePatType("PAT31");
+  ChooseOption(keys::kPatType, "PAT31");
 }
-
 void Main_Form::SelPAT95_Click() {
-  SetChecked("SelPAT31", false);
-  SetChecked("SelPAT95", true);
-  StorePatType("PAT95");
+  ChooseOption(keys::kPatType, "PAT95");
 }
-
 void Main_Form::FileSel1_ODS_Click() {
-  SetChecked("FileSel1_ODS", true);
-  SetChecked("FileSel1_TXT", false);
-  SetChecked("FileSel1_ALL", false);
-  StoreFileExtType("ODS");
+  ChooseOption(keys::kFileExtType, "ODS");
 }
-
 void Main_Form::FileSel1_TXT_Click() {
-  SetChecked("FileSel1_ODS", false);
-  SetChecked("FileSel1_TXT", true);
-  SetChecked("FileSel1_ALL", false);
-  StoreFileExtType("TXT");
+  ChooseOption(keys::kFileExtType, "TXT");
 }
-
 void Main_Form::FileSel1_ALL_Click() {
-  SetChecked("FileSel1_ODS", false);
-  SetChecked("FileSel1_TXT", false);
-  SetChecked("FileSel1_ALL", true);
-  StoreFileExtType("ALL");
+  ChooseOption(keys::kFileExtType, "ALL");
 }
-
 void Main_Form::FileSel2_CSV_Click() {
-  SetChecked("FileSel2_CSV", true);
-  SetChecked("FileSel2_JRA", false);
-  context_.session.settings.Set(keys::kStartup, keys::kOddsFileType, "CSV");
-}
-
-void Main_Form::StorePatType(const char* pat_type) {
-  context_.session.settings.Set(keys::kStartup, keys::kPatType, pat_type);
-}
-
-void Main_Form::StoreFileExtType(const char* file_ext_type) {
-  context_.session.settings.Set(keys::kStartup, keys::kFileExtType, file_ext_type);
+  ChooseOption(keys::kOddsFileType, "CSV");
 }
 
 }  // namespace mirtote::app

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -93,16 +94,18 @@ class Main_Form : public QMainWindow {
   void BuildMenus();
   void BuildToolbar();
   QAction* Item(const char* name) const;
-  void SetChecked(const char* name, bool checked);
+  // Checks the option item of setting `key` that shows `value`, and unchecks its others.
+  void ShowOption(std::string_view key, std::string_view value);
+  // An option item chosen: its mark, and its value stored.
+  void ChooseOption(const char* key, const char* value);
+  // Start-up: the marks of setting `key` from the store.
+  void ApplyStoredOption(const char* key, std::initializer_list<std::string_view> known,
+                         const char* fallback);
   // Runs a menu or toolbar command unless another one is still running.
   void RunCommand(const std::function<void()>& command);
   void RunOperation(const MainFormOperations::Operation& operation);
   bool RememberStartFolder();
   void ShowSplash();
-  void ApplyPatTypeMarks();
-  void ApplyFileExtTypeMarks();
-  void StorePatType(const char* pat_type);
-  void StoreFileExtType(const char* file_ext_type);
 
   AppContext& context_;
   MainFormOptions options_;

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -31,8 +32,8 @@ bool Main_Form::MDIForm_Load() {
   if (PrepareWorkFolders(context_.session) != PrepareResult::kReady) return false;
   help_file_ = kHelpFileName;
   if (!options_.no_splash) ShowSplash();
-  ApplyPatTypeMarks();
-  ApplyFileExtTypeMarks();
+  ApplyStoredOption(keys::kPatType, {"PAT31", "PAT95"}, "PAT95");
+  ApplyStoredOption(keys::kFileExtType, {"ALL", "ODS", "TXT"}, "ALL");
   return true;
 }
 
@@ -65,30 +66,16 @@ void Main_Form::ShowSplash() {
   splash->close();
 }
 
-// A missing key is stored with its default as well, so a first start leaves the values the
-// menus show in the store.
-void Main_Form::ApplyPatTypeMarks() {
-  const auto stored = context_.session.settings.Get(keys::kStartup, keys::kPatType);
-  const std::string pat_type = stored.value_or("PAT95");
-  if (pat_type == "PAT31") {
-    SetChecked("SelPAT31", true);
-    SetChecked("SelPAT95", false);
-    return;
+// An unknown value is replaced by the default and stored back. A missing key is stored with
+// its default as well, so a first start leaves the values the menus show in the store.
+void Main_Form::ApplyStoredOption(const char* key, std::initializer_list<std::string_view> known,
+                                  const char* fallback) {
+  const auto stored = context_.session.settings.Get(keys::kStartup, key);
+  if (stored && std::find(known.begin(), known.end(), *stored) != known.end()) {
+    ShowOption(key, *stored);
+  } else {
+    ChooseOption(key, fallback);
   }
-  SetChecked("SelPAT31", false);
-  SetChecked("SelPAT95", true);
-  if (!stored || pat_type != "PAT95") StorePatType("PAT95");
-}
-
-void Main_Form::ApplyFileExtTypeMarks() {
-  const auto stored = context_.session.settings.Get(keys::kStartup, keys::kFileExtType);
-  const std::string file_ext_type = stored.value_or("ALL");
-  const bool known = file_ext_type == "ALL" || file_ext_type == "ODS" || file_ext_type == "TXT";
-  const std::string shown = known ? file_ext_type : "ALL";
-  SetChecked("FileSel1_ALL", shown == "ALL");
-  SetChecked("FileSel1_ODS", shown == "ODS");
-  SetChecked("FileSel1_TXT", shown == "TXT");
-  if (!stored || !known) StoreFileExtType("ALL");
 }
 
 void Main_Form::closeEvent(QCloseEvent* event) {

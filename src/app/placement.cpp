@@ -3,33 +3,31 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <cmath>
 #include <string>
 
 #include "shell/settings_keys.h"
 #include "shell/settings_store.h"
 #include "text/number.h"
+#include "ui/qt_support.h"
 
 namespace mirtote::app {
 
+using ui::PixelsToTwips;
+using ui::TwipsToPixels;
+
 namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
-
-double LogicalDpi() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->logicalDotsPerInch() : 96.0;
-}
 
 std::string StoredText(long long value) {
   return std::to_string(value);
 }
 
-// A position stored for a screen that is no longer there would open the window out of
-// sight: such a window goes to the top left corner of the primary screen instead.
+// A placement stored for screens that are no longer there would open the window out of
+// sight or beyond every edge: such a window goes to the top left corner of the primary
+// screen, and is no larger than the screens together.
 void KeepOnScreen(QWidget& window) {
   const QScreen* primary = QGuiApplication::primaryScreen();
   if (primary == nullptr) return;
+  window.resize(window.size().boundedTo(primary->availableVirtualGeometry().size()));
   const QRect frame(window.pos(), window.size());
   for (const QScreen* screen : QGuiApplication::screens()) {
     if (screen->availableGeometry().intersects(frame)) return;
@@ -38,14 +36,6 @@ void KeepOnScreen(QWidget& window) {
 }
 
 }  // namespace
-
-int TwipsToPixels(long long twips) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) * LogicalDpi() / kTwipsPerInch));
-}
-
-long long PixelsToTwips(int pixels) {
-  return std::llround(static_cast<double>(pixels) * kTwipsPerInch / LogicalDpi());
-}
 
 void RestoreMainPlacement(QWidget& window, const SettingsStore& settings) {
   using text::ValInt;

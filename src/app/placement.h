@@ -11,14 +11,11 @@ class SettingsStore;
 
 namespace mirtote::app {
 
-// Conversions at the logical resolution of the primary screen (96 dpi without a screen).
-int TwipsToPixels(long long twips);
-long long PixelsToTwips(int pixels);
-
 // Applies the stored placement to a window that is not shown yet: position (default 0),
 // size only where a non-empty value is stored, then the state (default maximized), so that
 // a maximized window keeps the stored normal size for when it is restored. A window that
-// would lie wholly outside every screen is moved onto the primary screen.
+// would lie wholly outside every screen is moved onto the primary screen, and one larger
+// than all screens together is cut down to them.
 void RestoreMainPlacement(QWidget& window, const SettingsStore& settings);
 
 // Stores State; in the normal state also the position and size. A minimized or maximized

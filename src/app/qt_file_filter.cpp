@@ -1,8 +1,10 @@
 #include "app/qt_file_filter.h"
 
-#include "app/qt_text.h"
+#include "ui/qt_support.h"
 
 namespace mirtote::app {
+
+using ui::ToQString;
 
 QStringList QtNameFilters(std::string_view filter) {
   const QStringList parts = ToQString(filter).split(QLatin1Char('|'));

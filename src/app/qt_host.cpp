@@ -12,9 +12,13 @@
 
 #include "app/prog_bar.h"
 #include "app/qt_file_filter.h"
-#include "app/qt_text.h"
+#include "ui/qt_support.h"
 
 namespace mirtote::app {
+
+using ui::DisplayText;
+using ui::ToQString;
+using ui::ToUtf8;
 
 namespace {
 

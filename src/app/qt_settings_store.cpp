@@ -7,20 +7,17 @@
 
 #include <system_error>
 
+#include "ui/qt_support.h"
+
 namespace mirtote::app {
 
 namespace {
 
-QString QtText(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-std::string Utf8(const QString& text) {
-  return text.toUtf8().toStdString();
-}
+using ui::ToQString;
+using ui::ToUtf8;
 
 QString KeyPath(std::string_view section, std::string_view key) {
-  return QtText(section) + QLatin1Char('/') + QtText(key);
+  return ToQString(section) + QLatin1Char('/') + ToQString(key);
 }
 
 // The INI file named on the command line, taken below the current folder when relative.
@@ -40,8 +37,8 @@ QtSettingsStore::QtSettingsStore()
                                             QStringLiteral("MIR_TOTE"))) {}
 
 QtSettingsStore::QtSettingsStore(const std::filesystem::path& ini_file)
-    : settings_(std::make_unique<QSettings>(QtText(AbsolutePath(ini_file)), QSettings::IniFormat)) {
-}
+    : settings_(
+          std::make_unique<QSettings>(ToQString(AbsolutePath(ini_file)), QSettings::IniFormat)) {}
 
 QtSettingsStore::~QtSettingsStore() = default;
 
@@ -57,18 +54,18 @@ std::optional<std::string> QtSettingsStore::Get(std::string_view section,
   const QVariant value = settings_->value(path);
   // A hand-written "a, b" is read back as a list; keep it as the text it was.
   if (value.typeId() == QMetaType::QStringList) {
-    return Utf8(value.toStringList().join(QStringLiteral(", ")));
+    return ToUtf8(value.toStringList().join(QStringLiteral(", ")));
   }
-  return Utf8(value.toString());
+  return ToUtf8(value.toString());
 }
 
 void QtSettingsStore::Set(std::string_view section, std::string_view key, std::string_view value) {
-  settings_->setValue(KeyPath(section, key), QtText(value));
+  settings_->setValue(KeyPath(section, key), ToQString(value));
   settings_->sync();
 }
 
 std::string QtSettingsStore::FilePath() const {
-  return Utf8(settings_->fileName());
+  return ToUtf8(settings_->fileName());
 }
 
 std::optional<std::string> QtSettingsStore::Problem() const {

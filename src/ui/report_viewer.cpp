@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "ui/viewer_support.h"
+#include "ui/qt_support.h"
 
 namespace mirtote::ui {
 
@@ -14,7 +14,7 @@ ReportViewer::ReportViewer(const Session& session, std::function<void()> confirm
 }
 
 void ReportViewer::SetSizeTwips(int width_twips, int height_twips) {
-  resize(TwipsToPixels(*this, width_twips, height_twips));
+  resize(TwipsToPixels(width_twips, height_twips));
 }
 
 void ReportViewer::Command3_Click() {

@@ -7,7 +7,7 @@
 
 #include "shell/viewer_texts.h"
 #include "ui/report_text_box.h"
-#include "ui/viewer_support.h"
+#include "ui/qt_support.h"
 
 namespace mirtote::ui {
 

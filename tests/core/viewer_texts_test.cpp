@@ -19,38 +19,36 @@ TEST(SeisekiTextsTest, AllResultsSkipsEmptyVenuesAndEndsEachWithCrLf) {
   EXPECT_EQ(SeisekiShownText(""), "\r\n");
 }
 
-TEST(SeisekiTextsTest, CopyConfirmations) {
-  EXPECT_EQ(SeisekiCopyConfirmation(true, "東京"), "全ての結果をコピーしました");
-  EXPECT_EQ(SeisekiCopyConfirmation(false, "東京"), "東京の結果をコピーしました");
-}
-
 TEST(SeisekiTextsTest, DefaultFileNameFromCaptionDate) {
   EXPECT_EQ(SeisekiDefaultFileName(true, "東京", "1998年 5月 5日"), "全場19980505.TXT");
   EXPECT_EQ(SeisekiDefaultFileName(false, "東京", "1998/11/10 成績"), "東京19981110.TXT");
   EXPECT_EQ(SeisekiDefaultFileName(false, "中山", "2001/ 1/31"), "中山20010131.TXT");
   // A caption shorter than a date gives what is there, never a crash.
   EXPECT_EQ(SeisekiDefaultFileName(true, "", "1998/ 5"), "全場199805.TXT");
+  EXPECT_EQ(SeisekiDefaultFileName(true, "", "1998/ 5/ "), "全場1998050.TXT");
   EXPECT_EQ(SeisekiDefaultFileName(true, "", ""), "全場.TXT");
 }
 
 TEST(ViewerSaveRequestTest, DialogSettingsPerViewer) {
   TempFolder start;
   std::filesystem::create_directories(start.path() / "file");  // FILE found ignoring case
-  FileDialogRequest odds = ViewerSaveRequest(ViewerKind::kPrintText, start.path(), "PATODDS.TXT");
-  EXPECT_EQ(odds.title, "名前をつけて保存【オッズ表示】");
-  EXPECT_EQ(odds.initial_folder, start.path().string());
-  EXPECT_EQ(odds.default_name, "PATODDS.TXT");
-  EXPECT_EQ(odds.filter, "オッズ表示 (*.TXT)|*.TXT|全てのﾌｧｲﾙ (*.*)|*.*|");
-
-  FileDialogRequest race = ViewerSaveRequest(ViewerKind::kKobetsuText, start.path(), "x.TXT");
-  EXPECT_EQ(race.title, "名前をつけて保存【個別レース結果】");
-  EXPECT_EQ(race.initial_folder, (start.path() / "file").string());
-  EXPECT_EQ(race.filter, "ﾃｷｽﾄﾌｧｲﾙ (*.TXT)|*.TXT|全てのﾌｧｲﾙ (*.*)|*.*|");
-
-  FileDialogRequest day = ViewerSaveRequest(ViewerKind::kSeisekiText, start.path(), "y.TXT");
-  EXPECT_EQ(day.title, "名前をつけて保存【競走成績】");
-  EXPECT_EQ(day.initial_folder, (start.path() / "file").string());
-  EXPECT_EQ(day.filter, race.filter);
+  const std::string file = (start.path() / "file").string();
+  const std::string text_filter = "ﾃｷｽﾄﾌｧｲﾙ (*.TXT)|*.TXT|全てのﾌｧｲﾙ (*.*)|*.*|";
+  const struct {
+    ViewerKind kind;
+    std::string title, folder, filter;
+  } viewers[] = {
+      {ViewerKind::kPrintText, "名前をつけて保存【オッズ表示】", start.path().string(),
+       "オッズ表示 (*.TXT)|*.TXT|全てのﾌｧｲﾙ (*.*)|*.*|"},
+      {ViewerKind::kKobetsuText, "名前をつけて保存【個別レース結果】", file, text_filter},
+      {ViewerKind::kSeisekiText, "名前をつけて保存【競走成績】", file, text_filter}};
+  for (const auto& viewer : viewers) {
+    FileDialogRequest request = ViewerSaveRequest(viewer.kind, start.path(), "A.TXT");
+    EXPECT_EQ(request.title, viewer.title);
+    EXPECT_EQ(request.initial_folder, viewer.folder);
+    EXPECT_EQ(request.filter, viewer.filter);
+    EXPECT_EQ(request.default_name, "A.TXT");
+  }
 }
 
 class SaveReportTextTest : public ::testing::Test {

@@ -1,8 +1,13 @@
 #pragma once
-// A main window under test: a temporary start folder, a settings store in memory, a
-// scripted host and recording stand-ins for the operations the menus start.
+// What the window tests share: finding controls by name, and a main window under test with
+// a temporary start folder, a settings store in memory, a scripted host and recording
+// stand-ins for the operations the menus start.
 
+#include <QAction>
+#include <QToolBar>
 #include <QtTest>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,13 +29,27 @@ inline char* toString(const std::string& text) {
 
 namespace mirtote::testing {
 
+inline QString Q(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+// The child of that object name; the test stops when there is none.
+template <typename T>
+T* Child(const QObject* parent, const std::string& name) {
+  T* child = parent->findChild<T*>(QString::fromStdString(name));
+  if (child == nullptr) qFatal("no child %s", name.c_str());
+  return child;
+}
+
 struct FormHarness {
   TempFolder folder;
   MemorySettingsStore store;
   ScriptedHost host;
   app::AppContext context{Session{{}, store, host}, {}};
-  std::vector<std::string> calls;  // operations started, by name
+  std::vector<std::string> calls;                       // operations started, by name
+  std::map<std::string, std::function<void()>> during;  // run inside an operation
   std::unique_ptr<app::Main_Form> form;
+  bool loaded = false;
 
   // With `work_folders`, the five working folders exist in the start folder.
   explicit FormHarness(bool work_folders = true) {
@@ -39,30 +58,35 @@ struct FormHarness {
     }
   }
 
-  app::Main_Form& Make() {
+  // Builds the window and runs its start-up sequence (without the splash).
+  app::Main_Form& Load(std::chrono::milliseconds splash = {}, bool no_splash = true) {
     app::MainFormOptions options;
-    options.no_splash = true;
+    options.no_splash = no_splash;
+    options.splash_time = splash;
     options.start_folder = folder.path();
     form = std::make_unique<app::Main_Form>(context, options, RecordingOperations());
+    loaded = form->MDIForm_Load();
     return *form;
   }
 
-  // Builds the window and runs its start-up sequence.
-  app::Main_Form& Load() {
-    Make();
-    loaded = form->MDIForm_Load();
-    return *form;
+  QAction* Item(const char* name) const { return Child<QAction>(form.get(), name); }
+  QAction* Button(const char* key) const {
+    for (QAction* action : form->Toolbar1()->actions()) {
+      if (action->data().toString() == Q(key)) return action;
+    }
+    qFatal("no toolbar button %s", key);
   }
 
   std::string Startup(const char* key) const { return store.GetOr(keys::kStartup, key, "<none>"); }
   std::string Form(const char* key) const { return store.GetOr(keys::kForm, key, "<none>"); }
 
-  bool loaded = false;
-
  private:
   app::MainFormOperations RecordingOperations() {
     auto record = [this](std::string name) {
-      return [this, name](app::AppContext&) { calls.push_back(name); };
+      return [this, name](app::AppContext&) {
+        calls.push_back(name);
+        if (during.count(name)) during[name]();
+      };
     };
     app::MainFormOperations operations;
     operations.pat_run = record("pat_run");

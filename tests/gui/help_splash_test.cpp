@@ -1,7 +1,6 @@
 // Help file look-up and window, the splash and version window, the progress window and the
 // Qt host's dialogs.
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -23,7 +22,9 @@
 
 using namespace std::string_literals;
 using mirtote::MessageIcon;
+using mirtote::testing::Child;
 using mirtote::testing::FormHarness;
+using mirtote::testing::Q;
 namespace fs = std::filesystem;
 
 namespace {
@@ -48,7 +49,7 @@ class HelpSplashTest : public QObject {
     FormHarness h;
     h.folder.Write("mir_tote.hlp", HelpPage());
     auto& form = h.Load();
-    form.findChild<QAction*>(QStringLiteral("HelpCont"))->trigger();
+    h.Item("HelpCont")->trigger();
     QVERIFY(h.host.messages.empty());
     QVERIFY(form.help_window() && form.help_window()->isVisible());
     QTextBrowser* text = form.help_window()->HelpText();
@@ -65,7 +66,7 @@ class HelpSplashTest : public QObject {
     fs::create_directory(h.folder.path() / "MIR_TOTE.HLP");  // a folder is not the file
     h.folder.Write("MIR_TOTE.HLP.bak", "x");
     auto& form = h.Load();
-    form.Toolbar1_ButtonClick(QStringLiteral("ヘルプ"));
+    h.Button("ヘルプ")->trigger();
     QCOMPARE(h.host.messages.size(), size_t{1});
     QCOMPARE(h.host.messages[0].text, kMissingHelp);
     QCOMPARE(h.host.messages[0].title, "確　認"s);
@@ -98,46 +99,44 @@ class HelpSplashTest : public QObject {
     }
   }
 
-  void splashHidesTheCloseButton() {
-    auto* splash = new mirtote::app::WSplash;
-    splash->ShowAsSplash();
-    QVERIFY(splash->isVisible());
-    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(!splash->Command1()->isVisible());
-    QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
-             QStringLiteral("MIR_TOTE"));
-    QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
-             QStringLiteral("Version.2.00"));
-    QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Label4"))->text(),
-             QStringLiteral("KORVAN Odds Format to Odds Data File"));
-    QVERIFY(!splash->findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().isNull());
-    splash->close();
+  // The splash of a full start: borderless, labels, no close button; gone when the start
+  // has finished.
+  void splashStandsAloneDuringTheStart() {
+    FormHarness h;
+    int shown = 0;
+    QTimer::singleShot(0, [&] {
+      auto* splash = h.form->findChild<mirtote::app::WSplash*>();
+      QVERIFY(splash && splash->isVisible());
+      QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+      QVERIFY(!splash->Command1()->isVisible());
+      QVERIFY(!h.form->isVisible());
+      const char* labels[][2] = {{"Label2", "MIR_TOTE"},
+                                 {"Label1", "Version.2.00"},
+                                 {"Label4", "KORVAN Odds Format to Odds Data File"}};
+      for (const auto& [name, text] : labels)
+        QCOMPARE(Child<QLabel>(splash, name)->text(), Q(text));
+      QVERIFY(!Child<QLabel>(splash, "Picture1")->pixmap().isNull());
+      ++shown;
+    });
+    auto& form = h.Load(std::chrono::milliseconds(50), false);
+    QVERIFY(h.loaded);
+    QCOMPARE(shown, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form.findChild<mirtote::app::WSplash*>());
   }
 
   void versionWindowShowsCloseAndComesForwardOnce() {
     FormHarness h;
     auto& form = h.Load();
-    form.findChild<QAction*>(QStringLiteral("HelpVer"))->trigger();
+    h.Item("HelpVer")->trigger();
     QPointer<mirtote::app::WSplash> first = form.version_window();
     QVERIFY(first && first->isVisible());
     QVERIFY(first->Command1()->isVisible());
-    QCOMPARE(first->Command1()->text(), QStringLiteral("閉じる"));
-    form.Toolbar1_ButtonClick(QStringLiteral("ﾊﾞｰｼﾞｮﾝ"));
+    QCOMPARE(first->Command1()->text(), Q("閉じる"));
+    h.Button("ﾊﾞｰｼﾞｮﾝ")->trigger();
     QCOMPARE(form.version_window(), first.data());
     QTest::mouseClick(first->Command1(), Qt::LeftButton);
     QVERIFY(!first || !first->isVisible());
-  }
-
-  // A full start with the splash: it is gone when the window appears.
-  void splashClosesAtTheEndOfTheStart() {
-    FormHarness h;
-    mirtote::app::MainFormOptions options;
-    options.splash_time = std::chrono::milliseconds(0);
-    options.start_folder = h.folder.path();
-    mirtote::app::Main_Form form(h.context, options);
-    QVERIFY(form.MDIForm_Load());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form.findChild<mirtote::app::WSplash*>());
   }
 
   void fileFiltersBecomeQtNameFilters() {

@@ -1,32 +1,20 @@
-// The main window's start-up: working folders, option check marks, placement restore.
+// The main window's start-up: working folders, option check marks, and the placement it
+// restores and stores.
 
-#include <QAction>
 #include <QGuiApplication>
-#include <QMenuBar>
 #include <QScreen>
 #include <QtTest>
 
 #include "app/startup_answers_host.h"
 #include "gui/form_harness.h"
+#include "ui/qt_support.h"
 
 using namespace std::string_literals;
-using mirtote::MessageIcon;
 using mirtote::keys::kForm;
 using mirtote::keys::kStartup;
 using mirtote::testing::FormHarness;
+using mirtote::ui::TwipsToPixels;
 namespace fs = std::filesystem;
-
-namespace {
-
-bool Checked(const QWidget& form, const char* item) {
-  return form.findChild<QAction*>(QString::fromLatin1(item))->isChecked();
-}
-
-int Pixels(int twips) {
-  return qRound(twips * QGuiApplication::primaryScreen()->logicalDotsPerInch() / 1440.0);
-}
-
-}  // namespace
 
 class StartupTest : public QObject {
   Q_OBJECT
@@ -42,60 +30,41 @@ class StartupTest : public QObject {
     QCOMPARE(h.Startup("FileExtType"), "ALL"s);
     QCOMPARE(h.Startup("StartTime"), "0900"s);
     QCOMPARE(h.Startup("EndTime"), "1700"s);
-    QCOMPARE(h.Startup("OddsFileType"), "<none>"s);
-    QVERIFY(Checked(form, "SelPAT95") && !Checked(form, "SelPAT31"));
-    QVERIFY(Checked(form, "FileSel1_ALL"));
-    QVERIFY(!Checked(form, "FileSel1_ODS") && !Checked(form, "FileSel1_TXT"));
-    QVERIFY(Checked(form, "FileSel2_CSV") && !Checked(form, "FileSel2_JRA"));
-    auto* jra = form.findChild<QAction*>(QStringLiteral("FileSel2_JRA"));
-    QVERIFY(jra->isVisible() && !jra->isEnabled());
-    QCOMPARE(h.store.size(), size_t{4});  // nothing of the placement is written at start
+    QCOMPARE(h.store.size(), size_t{4});  // neither OddsFileType nor the placement
+    for (const char* item : {"SelPAT95", "FileSel1_ALL", "FileSel2_CSV"}) {
+      QVERIFY(h.Item(item)->isChecked());
+    }
+    for (const char* item : {"SelPAT31", "FileSel1_ODS", "FileSel1_TXT", "FileSel2_JRA"}) {
+      QVERIFY(!h.Item(item)->isChecked());
+    }
+    QVERIFY(h.Item("FileSel2_JRA")->isVisible() && !h.Item("FileSel2_JRA")->isEnabled());
   }
 
-  void missingDataAskedOnceYesCreatesIt() {
-    FormHarness h;
-    fs::remove(h.folder.path() / "DATA");
-    h.host.yes_no_answers = {true};
-    h.Load();
-    QVERIFY(h.loaded);
-    QCOMPARE(h.host.messages.size(), size_t{1});
-    const auto& question = h.host.messages[0];
-    QVERIFY(question.question);
-    QCOMPARE(question.title, "確認"s);
-    QCOMPARE(question.icon, MessageIcon::kInformation);
-    QCOMPARE(
-        question.text,
-        "処理データ格納用のフォルダが\r存在しません。\r\r\"DATA\" フォルダを作成しますか？\r"s);
-    QVERIFY(fs::is_directory(h.folder.path() / "DATA"));
+  // The questions and messages themselves are the working folders' own tests; here: the
+  // start goes on only with every folder in place, and ends before the option menus.
+  void workingFolderDecidesTheStart_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("file_in_the_way");
+    QTest::addColumn<bool>("loaded");
+    QTest::newRow("yes") << true << false << true;
+    QTest::newRow("no") << false << false << false;
+    QTest::newRow("cannot be created") << true << true << false;
   }
 
-  void missingDataNoEndsTheProgram() {
+  void workingFolderDecidesTheStart() {
+    QFETCH(bool, answer);
+    QFETCH(bool, file_in_the_way);
+    QFETCH(bool, loaded);
     FormHarness h;
     fs::remove(h.folder.path() / "DATA");
-    h.host.yes_no_answers = {false};
+    if (file_in_the_way) h.folder.Write("DATA", "x");
+    h.host.yes_no_answers = {answer};
     auto& form = h.Load();
-    QVERIFY(!h.loaded);
-    QCOMPARE(h.host.messages.size(), size_t{2});
-    QCOMPARE(h.host.messages[1].title, "終了確認"s);
-    QCOMPARE(h.host.messages[1].text, "必要なフォルダが準備できません\rので終了します。\r"s);
-    QCOMPARE(h.host.messages[1].icon, MessageIcon::kInformation);
-    QVERIFY(!fs::exists(h.folder.path() / "DATA"));
+    QCOMPARE(h.loaded, loaded);
+    QCOMPARE(h.host.messages.size(), size_t{loaded ? 1u : 2u});
+    QCOMPARE(fs::is_directory(h.folder.path() / "DATA"), loaded);
+    QCOMPARE(h.Startup("PatType"), loaded ? "PAT95"s : "<none>"s);
     QVERIFY(!form.isVisible());
-    // The start ended before the option menus were read.
-    QCOMPARE(h.Startup("PatType"), "<none>"s);
-  }
-
-  // Agreed but impossible (a file stands where the folder should be): the start ends.
-  void folderThatCannotBeCreatedEndsTheStart() {
-    FormHarness h;
-    fs::remove(h.folder.path() / "Work");
-    h.folder.Write("Work", "not a folder");
-    h.host.yes_no_answers = {true};
-    h.Load();
-    QVERIFY(!h.loaded);
-    QCOMPARE(h.host.messages.size(), size_t{2});
-    QVERIFY(h.host.messages[1].text.find("Work") != std::string::npos);
-    QVERIFY(fs::is_regular_file(h.folder.path() / "Work"));
   }
 
   // --yes: the start-up questions are taken as answered Yes without being shown.
@@ -113,112 +82,99 @@ class StartupTest : public QObject {
     for (auto name : mirtote::kWorkFolders) QVERIFY(fs::is_directory(h.folder.path() / name));
   }
 
+  // Stored PatType / FileExtType -> what is stored and checked after the start.
   void optionMarksFollowTheStore_data() {
-    QTest::addColumn<QString>("pat_type");
-    QTest::addColumn<QString>("file_ext_type");
-    QTest::addColumn<QString>("stored_pat_type");
-    QTest::addColumn<QString>("stored_file_ext_type");
-    QTest::addColumn<QString>("checked");  // the items expected checked, blank-separated
-    QTest::newRow("PAT31 / ODS") << "PAT31"
-                                 << "ODS"
-                                 << "PAT31"
-                                 << "ODS"
-                                 << "SelPAT31 FileSel1_ODS";
-    QTest::newRow("PAT95 / TXT") << "PAT95"
-                                 << "TXT"
-                                 << "PAT95"
-                                 << "TXT"
-                                 << "SelPAT95 FileSel1_TXT";
-    QTest::newRow("unknown") << "PAT99"
-                             << "LOG"
-                             << "PAT95"
-                             << "ALL"
-                             << "SelPAT95 FileSel1_ALL";
-    QTest::newRow("lower case") << "pat31"
-                                << "ods"
-                                << "PAT95"
-                                << "ALL"
-                                << "SelPAT95 FileSel1_ALL";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << "PAT95"
-                           << "ALL"
-                           << "SelPAT95 FileSel1_ALL";
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("known") << "PAT31 ODS"
+                           << "PAT31 ODS";
+    QTest::newRow("known 2") << "PAT95 TXT"
+                             << "PAT95 TXT";
+    QTest::newRow("unknown") << "PAT99 LOG"
+                             << "PAT95 ALL";
+    QTest::newRow("lower case") << "pat31 ods"
+                                << "PAT95 ALL";
+    QTest::newRow("empty") << " "
+                           << "PAT95 ALL";
   }
 
   void optionMarksFollowTheStore() {
-    QFETCH(QString, pat_type);
-    QFETCH(QString, file_ext_type);
-    QFETCH(QString, stored_pat_type);
-    QFETCH(QString, stored_file_ext_type);
-    QFETCH(QString, checked);
+    QFETCH(QString, stored);
+    QFETCH(QString, after);
     FormHarness h;
-    h.store.Set(kStartup, "PatType", pat_type.toStdString());
-    h.store.Set(kStartup, "FileExtType", file_ext_type.toStdString());
-    auto& form = h.Load();
-    QCOMPARE(QString::fromStdString(h.Startup("PatType")), stored_pat_type);
-    QCOMPARE(QString::fromStdString(h.Startup("FileExtType")), stored_file_ext_type);
-    const QStringList expected = checked.split(QLatin1Char(' '));
-    for (const char* item :
-         {"SelPAT31", "SelPAT95", "FileSel1_ODS", "FileSel1_TXT", "FileSel1_ALL"}) {
-      QCOMPARE(Checked(form, item), expected.contains(QString::fromLatin1(item)));
+    h.store.Set(kStartup, "PatType", stored.section(QLatin1Char(' '), 0, 0).toStdString());
+    h.store.Set(kStartup, "FileExtType", stored.section(QLatin1Char(' '), 1, 1).toStdString());
+    h.Load();
+    const std::string pat_type = after.section(QLatin1Char(' '), 0, 0).toStdString();
+    const std::string file_ext_type = after.section(QLatin1Char(' '), 1, 1).toStdString();
+    QCOMPARE(h.Startup("PatType"), pat_type);
+    QCOMPARE(h.Startup("FileExtType"), file_ext_type);
+    for (const char* kind : {"PAT31", "PAT95"}) {
+      QCOMPARE(h.Item(("SelPAT"s + (kind + 3)).c_str())->isChecked(), pat_type == kind);
+    }
+    for (const char* kind : {"ODS", "TXT", "ALL"}) {
+      QCOMPARE(h.Item(("FileSel1_"s + kind).c_str())->isChecked(), file_ext_type == kind);
     }
   }
 
-  void emptyTimeWindowIsDefaultedButKeptOtherwise() {
-    FormHarness h;
-    h.store.Set(kStartup, "StartTime", "");
-    h.store.Set(kStartup, "EndTime", "1530");
-    h.Load();
-    QCOMPARE(h.Startup("StartTime"), "0900"s);
-    QCOMPARE(h.Startup("EndTime"), "1530"s);
-  }
-
-  void normalPlacementIsRestored() {
+  // A normal window's placement is stored at exit and put back at the next start. Exiting
+  // maximized stores only State; the next start is maximized with the earlier normal size.
+  void placementRoundTrips() {
     FormHarness h;
     h.store.Set(kForm, "State", "0");
     h.store.Set(kForm, "Top", "1440");
     h.store.Set(kForm, "Left", "2880");
-    h.store.Set(kForm, "Height", "7200");
-    h.store.Set(kForm, "Width", "9600");
     auto& form = h.Load();
     QCOMPARE(form.windowState(), Qt::WindowNoState);
-    QCOMPARE(form.pos(), QPoint(Pixels(2880), Pixels(1440)));
-    QCOMPARE(form.size(), QSize(Pixels(9600), Pixels(7200)));
+    QCOMPARE(form.pos(), QPoint(TwipsToPixels(2880), TwipsToPixels(1440)));
+    form.show();
+    form.move(37, 52);
+    form.resize(641, 433);
+    h.host.yes_no_answers = {true};
+    QVERIFY(form.close());
+    QCOMPARE(h.Form("State"), "0"s);
+    QCOMPARE(h.Form("Width"), std::to_string(mirtote::ui::PixelsToTwips(641)));
+
+    FormHarness next;
+    for (const char* key : {"Top", "Left", "Height", "Width"}) {
+      next.store.Set(kForm, key, h.Form(key));
+    }
+    next.store.Set(kForm, "State", "2");
+    auto& again = next.Load();
+    QVERIFY(again.windowState().testFlag(Qt::WindowMaximized));
+    QCOMPARE(again.normalGeometry(), QRect(37, 52, 641, 433));
+    again.show();
+    next.host.yes_no_answers = {true};
+    next.form->Toolbar1_ButtonClick(mirtote::testing::Q("終　了"));
+    QCOMPARE(next.Form("State"), "2"s);
+    QCOMPARE(next.Form("Width"), h.Form("Width"));
+    QCOMPARE(next.Form("Top"), h.Form("Top"));
   }
 
-  // A position on a screen that is gone: the window comes back where it can be seen.
-  void placementOffEveryScreenIsMovedBack() {
-    FormHarness h;
-    h.store.Set(kForm, "State", "0");
-    h.store.Set(kForm, "Top", "-90000");
-    h.store.Set(kForm, "Left", "300000");
-    auto& form = h.Load();
-    QCOMPARE(form.pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
-  }
+  // Height / Width apply only when stored non-empty; a placement beyond every screen is
+  // brought back onto the primary screen.
+  void oddPlacementValues() {
+    FormHarness own;
+    own.store.Set(kForm, "State", "0");
+    const QSize own_size = own.Load().size();
 
-  // Height and Width apply only when stored non-empty; the position defaults to 0.
-  void missingSizeKeepsTheWindowsOwn() {
     FormHarness h;
     h.store.Set(kForm, "State", "0");
     h.store.Set(kForm, "Height", "");
-    const QSize own = h.Make().size();
-    h.form.reset();
+    h.store.Set(kForm, "Top", "x");
     auto& form = h.Load();
-    QCOMPARE(form.size(), own);
+    QCOMPARE(form.size(), own_size);
     QCOMPARE(form.pos(), QPoint(0, 0));
-  }
 
-  void maximizedStartKeepsTheNormalSize() {
-    FormHarness h;
-    h.store.Set(kForm, "State", "2");
-    h.store.Set(kForm, "Top", "720");
-    h.store.Set(kForm, "Left", "720");
-    h.store.Set(kForm, "Height", "6000");
-    h.store.Set(kForm, "Width", "9000");
-    auto& form = h.Load();
-    QVERIFY(form.windowState().testFlag(Qt::WindowMaximized));
-    QCOMPARE(form.normalGeometry().size(), QSize(Pixels(9000), Pixels(6000)));
+    const QRect screen = QGuiApplication::primaryScreen()->availableVirtualGeometry();
+    FormHarness far;
+    far.store.Set(kForm, "State", "0");
+    far.store.Set(kForm, "Top", "-90000");
+    far.store.Set(kForm, "Left", "99999999999999999999");
+    far.store.Set(kForm, "Width", "999999999");
+    auto& moved = far.Load();
+    QCOMPARE(moved.pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    QCOMPARE(moved.width(), screen.width());
   }
 };
 

@@ -1,4 +1,6 @@
-// The report viewers: controls, copy, save, tabs and the report font.
+// The report viewers: controls, copy, save, tabs and the report font. What is copied and
+// saved, and the save dialogs' settings, are the viewer texts' own tests; here: that each
+// window passes its controls' contents and its own default name.
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -10,17 +12,20 @@
 #include <QTabBar>
 #include <QtTest>
 
-#include "support/test_support.h"
+#include "gui/form_harness.h"
 #include "ui/kobetsu_text.h"
 #include "ui/print_text.h"
 #include "ui/report_font.h"
 #include "ui/report_text_box.h"
 #include "ui/seiseki_text.h"
 
+using namespace std::string_literals;
 using mirtote::FileDialogRequest;
 using mirtote::MemorySettingsStore;
 using mirtote::MessageIcon;
 using mirtote::Session;
+using mirtote::testing::Child;
+using mirtote::testing::Q;
 using mirtote::testing::ReadFile;
 using mirtote::testing::ScriptedHost;
 using mirtote::testing::Sjis;
@@ -39,23 +44,17 @@ class RecordingHost : public ScriptedHost {
   }
 };
 
-QString Q(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
-template <typename T>
-T* Child(QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  if (child == nullptr) qFatal("no child %s", name);
-  return child;
-}
-
 void Click(QWidget* parent, const char* name) {
   Child<QPushButton>(parent, name)->click();
 }
 
+QString Shown(QWidget* viewer, const char* name) {
+  return Child<QPlainTextEdit>(viewer, name)->toPlainText();
+}
+
+// Window caption, then the captions of Command1 to Command4.
 QStringList Captions(QWidget* viewer) {
-  QStringList captions;
+  QStringList captions = {viewer->windowTitle()};
   for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
     captions << Child<QPushButton>(viewer, name)->text();
   }
@@ -78,47 +77,27 @@ class ViewersTest : public QObject {
  private slots:
   void init() { host_ = RecordingHost(); }
 
-  void PrintTextSavesTextPlusCrLfInCp932() {
-    auto* viewer = new PrintText(session_, {});
-    QCOMPARE(viewer->windowTitle(), Q("オッズ表示"));
-    QCOMPARE(Captions(viewer),
-             QStringList({Q("ファイル保存"), Q("コ ピ ー"), Q("閉 じ る"), Q("全 終 了")}));
+  void PrintTextCopiesAndSavesItsText() {
+    PrintText viewer(session_, {});
+    QCOMPARE(Captions(&viewer), QStringList({Q("オッズ表示"), Q("ファイル保存"), Q("コ ピ ー"),
+                                             Q("閉 じ る"), Q("全 終 了")}));
     const std::string report = "ﾚｰｽ  単勝 ～①\r\n１  ｱｲﾈｽ   2.5\r\n";
-    viewer->SetText(report);
+    viewer.SetText(report);
+    Click(&viewer, "Command2");
+    QCOMPARE(host_.clipboard, report);
+    QCOMPARE(host_.messages.size(), size_t{1});
+    QCOMPARE(host_.messages[0].text, "表示されている結果をコピーしました"s);
+    QCOMPARE(host_.messages[0].title, "確　認"s);
+    QCOMPARE(host_.messages[0].icon, MessageIcon::kInformation);
+
     host_.save_answers = {Path("odds.txt")};
-    Click(viewer, "Command1");
+    Click(&viewer, "Command1");
     // The text already ends in CR LF; the file still gets one more, and nothing else.
     QCOMPARE(ReadFile(start_.path() / "odds.txt"), Sjis(report) + "\r\n");
-    QCOMPARE(ReadFile(start_.path() / "odds.txt").substr(0, 5), std::string("\xDA\xB0\xBD  "));
-    QCOMPARE(host_.save_requests.size(), size_t{1});
-    QCOMPARE(host_.save_requests[0].title, std::string("名前をつけて保存【オッズ表示】"));
-    QCOMPARE(host_.save_requests[0].default_name, std::string("PATODDS.TXT"));
-    QCOMPARE(host_.save_requests[0].initial_folder, start_.path().string());
-    QVERIFY(host_.messages.empty());
-    delete viewer;
-  }
-
-  void FailedSaveShowsTheFileAndReason() {
-    auto* viewer = new PrintText(session_, {});
-    viewer->SetText("x");
-    host_.save_answers = {Path("missing/odds.txt")};
-    Click(viewer, "Command1");
+    QCOMPARE(ReadFile(start_.path() / "odds.txt").substr(0, 5), "\xDA\xB0\xBD  "s);
+    QCOMPARE(host_.save_requests[0].title, "名前をつけて保存【オッズ表示】"s);
+    QCOMPARE(host_.save_requests[0].default_name, "PATODDS.TXT"s);
     QCOMPARE(host_.messages.size(), size_t{1});
-    QCOMPARE(host_.messages[0].title, std::string("保存エラー"));
-    QVERIFY(host_.messages[0].text.find(Path("missing/odds.txt")) != std::string::npos);
-    delete viewer;
-  }
-
-  void CopyPutsTheExactTextOnTheClipboard() {
-    auto* viewer = new PrintText(session_, {});
-    viewer->SetText("a\r\nb");
-    Click(viewer, "Command2");
-    QCOMPARE(host_.clipboard, std::string("a\r\nb"));
-    QCOMPARE(host_.messages.size(), size_t{1});
-    QCOMPARE(host_.messages[0].text, std::string("表示されている結果をコピーしました"));
-    QCOMPARE(host_.messages[0].title, std::string("確　認"));
-    QCOMPARE(host_.messages[0].icon, MessageIcon::kInformation);
-    delete viewer;
   }
 
   void EditedTextComesBackWithCrLf() {
@@ -126,7 +105,7 @@ class ViewersTest : public QObject {
     box.SetReportText("a\r\nb");
     QCOMPARE(box.toPlainText(), Q("a\nb"));
     box.appendPlainText(Q("ｃ"));
-    QCOMPARE(box.ReportText(), std::string("a\r\nb\r\nｃ"));
+    QCOMPARE(box.ReportText(), "a\r\nb\r\nｃ"s);
   }
 
   void CloseAndEndProgramButtons() {
@@ -140,76 +119,67 @@ class ViewersTest : public QObject {
   }
 
   void KobetsuTextSavesUnderTheLabelName() {
-    std::filesystem::create_directories(start_.path() / "FILE");
-    auto* viewer = new KobetsuText(session_, {});
-    QCOMPARE(viewer->windowTitle(), Q("個別レース結果"));
-    QCOMPARE(Captions(viewer),
-             QStringList({Q("保　　存"), Q("コ ピ ー"), Q("閉 じ る"), Q("終　　了")}));
-    viewer->SetText("１着");
-    viewer->SetLabel("19981110");
-    viewer->show();
-    QVERIFY(!Child<QLabel>(viewer, "Label1")->isVisible());
-    host_.save_answers = {Path("FILE/r.txt")};
-    Click(viewer, "Command1");
-    QCOMPARE(host_.save_requests[0].default_name, std::string("19981110.TXT"));
-    QCOMPARE(host_.save_requests[0].initial_folder, (start_.path() / "FILE").string());
-    QCOMPARE(ReadFile(start_.path() / "FILE" / "r.txt"), Sjis("１着") + "\r\n");
-    delete viewer;
+    KobetsuText viewer(session_, {});
+    QCOMPARE(Captions(&viewer), QStringList({Q("個別レース結果"), Q("保　　存"), Q("コ ピ ー"),
+                                             Q("閉 じ る"), Q("終　　了")}));
+    viewer.SetText("１着");
+    viewer.SetLabel("19981110");
+    viewer.show();
+    QVERIFY(!Child<QLabel>(&viewer, "Label1")->isVisible());
+    host_.save_answers = {Path("r.txt")};
+    Click(&viewer, "Command1");
+    QCOMPARE(host_.save_requests[0].title, "名前をつけて保存【個別レース結果】"s);
+    QCOMPARE(host_.save_requests[0].default_name, "19981110.TXT"s);
+    QCOMPARE(ReadFile(start_.path() / "r.txt"), Sjis("１着") + "\r\n");
+    Click(&viewer, "Command2");
+    QCOMPARE(host_.clipboard, "１着"s);
   }
 
-  void SeisekiTextAllResultsSkipsEmptyVenues() {
-    auto* viewer = new SeisekiText(session_, {});
-    QCOMPARE(viewer->windowTitle(), Q("成績データテキスト表示"));
-    viewer->SetVenue(0, "東京", "東京の払戻");
-    viewer->SetVenue(1, "京都", "京都の払戻\r\n");
-    viewer->SetCaption("1998/ 5/ 5");
-    viewer->show();
+  void SeisekiTextTabsAndChoices() {
+    SeisekiText viewer(session_, {});
+    QCOMPARE(Captions(&viewer), QStringList({Q("成績データテキスト表示"), Q("保　　存"),
+                                             Q("コ ピ ー"), Q("閉 じ る"), Q("終　　了")}));
+    viewer.SetVenue(0, "中山", "中山の払戻");
+    viewer.SetVenue(1, "東京", "東京の払戻\r\n");
+    viewer.SetVenue(2, "京都", "");
+    viewer.SetCaption("1998/11/10");
+    viewer.show();
     for (const char* name : {"Text1_0", "Text1_1", "Text1_2", "Text1_3"}) {
-      QVERIFY(!Child<QPlainTextEdit>(viewer, name)->isVisible());
+      QVERIFY(!Child<QPlainTextEdit>(&viewer, name)->isVisible());
     }
-    QVERIFY(Child<QRadioButton>(viewer, "Option1")->isChecked());
-    QCOMPARE(Child<QRadioButton>(viewer, "Option1")->text(), Q("全結果"));
-    QCOMPARE(Child<QRadioButton>(viewer, "Option2")->text(), Q("表示分のみ"));
-    QCOMPARE(Child<QPlainTextEdit>(viewer, "Text2")->toPlainText(), Q("東京の払戻"));
-
-    Click(viewer, "Command2");
-    QCOMPARE(host_.clipboard, std::string("東京の払戻\r\n京都の払戻\r\n\r\n"));
-    QCOMPARE(host_.messages.back().text, std::string("全ての結果をコピーしました"));
-
-    host_.save_answers = {Path("all.txt")};
-    Click(viewer, "Command1");
-    QCOMPARE(host_.save_requests[0].default_name, std::string("全場19980505.TXT"));
-    QCOMPARE(host_.save_requests[0].title, std::string("名前をつけて保存【競走成績】"));
-    QCOMPARE(ReadFile(start_.path() / "all.txt"),
-             Sjis("東京の払戻\r\n京都の払戻\r\n\r\n") + "\r\n");
-    delete viewer;
-  }
-
-  void SeisekiTextShownOnlyAndTabs() {
-    auto* viewer = new SeisekiText(session_, {});
-    viewer->SetVenue(0, "中山", "中山");
-    viewer->SetVenue(1, "東京", "東京");
-    viewer->SetVenue(2, "京都", "京都");
-    viewer->SetCaption("1998/11/10");
-    auto* tabs = Child<QTabBar>(viewer, "TabStrip1");
+    auto* tabs = Child<QTabBar>(&viewer, "TabStrip1");
     QCOMPARE(tabs->count(), 3);
-    tabs->setCurrentIndex(2);
-    QCOMPARE(Child<QPlainTextEdit>(viewer, "Text2")->toPlainText(), Q("京都"));
-    tabs->setCurrentIndex(1);
-    Child<QRadioButton>(viewer, "Option2")->click();
+    QCOMPARE(Shown(&viewer, "Text2"), Q("中山の払戻"));
+    auto* all = Child<QRadioButton>(&viewer, "Option1");
+    auto* shown_only = Child<QRadioButton>(&viewer, "Option2");
+    QVERIFY(all->isChecked());
+    QCOMPARE(all->text() + shown_only->text(), Q("全結果表示分のみ"));
 
-    Click(viewer, "Command2");
-    QCOMPARE(host_.clipboard, std::string("東京\r\n"));
-    QCOMPARE(host_.messages.back().text, std::string("東京の結果をコピーしました"));
+    // "全結果": every venue with text, each followed by CR LF.
+    Click(&viewer, "Command2");
+    QCOMPARE(host_.clipboard, "中山の払戻\r\n東京の払戻\r\n\r\n"s);
+    QCOMPARE(host_.messages.back().text, "全ての結果をコピーしました"s);
     host_.save_answers = {std::nullopt};
-    Click(viewer, "Command1");
-    QCOMPARE(host_.save_requests[0].default_name, std::string("東京19981110.TXT"));
-    delete viewer;
+    Click(&viewer, "Command1");
+    QCOMPARE(host_.save_requests.back().default_name, "全場19981110.TXT"s);
+    QCOMPARE(host_.save_requests.back().title, "名前をつけて保存【競走成績】"s);
+
+    // "表示分のみ": the chosen tab's venue.
+    tabs->setCurrentIndex(2);
+    QCOMPARE(Shown(&viewer, "Text2"), QString());
+    tabs->setCurrentIndex(1);
+    shown_only->click();
+    Click(&viewer, "Command2");
+    QCOMPARE(host_.clipboard, "東京の払戻\r\n\r\n"s);
+    QCOMPARE(host_.messages.back().text, "東京の結果をコピーしました"s);
+    host_.save_answers = {Path("day.txt")};
+    Click(&viewer, "Command1");
+    QCOMPARE(host_.save_requests.back().default_name, "東京19981110.TXT"s);
+    QCOMPARE(ReadFile(start_.path() / "day.txt"), Sjis("東京の払戻\r\n\r\n\r\n"));
   }
 
   // Reports line up only when a full-width character is exactly two half-width ones.
   void ReportFontKeepsFullWidthTwiceHalfWidth() {
-    InstallReportFontSubstitutions();
     QFont font = ReportFont();
     QCOMPARE(QFontInfo(font).family(), Q("IPAGothic"));
     for (int size : {9, 10, 11, 12, 14}) {

@@ -153,7 +153,6 @@ TEST_F(PatRunTest, MissingRaceCardAndJockeyAreReportedInOrderAfterTheRun) {
   card.entries[2].jockey_code = "X999";
   WriteMeeting(data_, "東京19980510", {card}, HorsesFor(card));
   Select(1, 12, false);
-  state_.race_card_missing = true;  // left over from an earlier run: cleared at the start
   EXPECT_EQ(Run().races_posted, 1);
 
   ASSERT_EQ(host_.messages.size(), 2u);

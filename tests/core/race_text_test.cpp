@@ -211,22 +211,6 @@ TEST_F(RaceTextTest, TimeWindowBoundsAreInclusive) {
   }
 }
 
-TEST_F(RaceTextTest, MissingRaceCardSetsTheFlagAndWritesNothing) {
-  RaceCardSpec card;
-  card.entries = testing::MakeEntries(8);
-  RaceCardSpec other = card;
-  other.race_number = "12";
-  testing::WriteMeeting(Data(), "東京19980510", {other}, testing::HorsesFor(card));
-  testing::WritePatFiles(Pat(), testing::ZoName(card), testing::ZoFor(card, 8));
-  for (bool data_folder : {true, false}) {
-    if (!data_folder) std::filesystem::remove_all(Data());
-    EXPECT_EQ(Build(card), "");
-    EXPECT_EQ(state_.race_state, '0');
-    EXPECT_TRUE(state_.race_card_missing);
-  }
-  EXPECT_TRUE(host_.messages.empty());
-}
-
 // Horse 1 is missing: reported, its line left blank; horse 2 is then found by a search from
 // the start of the file, horse 3 as the record after it (not the earlier record of its id).
 TEST_F(RaceTextTest, HorseFileSearchAndMissingHorse) {

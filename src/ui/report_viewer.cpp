@@ -2,8 +2,11 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
+#include "shell/viewer_texts.h"
 #include "ui/qt_support.h"
+#include "ui/report_text_box.h"
 
 namespace mirtote::ui {
 
@@ -41,6 +44,29 @@ QLayout* ReportViewer::MakeButtonRow(const std::array<std::string_view, 4>& capt
   connect(buttons[2], &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(buttons[3], &QPushButton::clicked, this, [this] { Command4_Click(); });
   return row;
+}
+
+SingleReportViewer::SingleReportViewer(const Session& session, std::function<void()> confirm_exit,
+                                       QWidget* parent, std::string_view caption,
+                                       const std::array<std::string_view, 4>& buttons)
+    : ReportViewer(session, std::move(confirm_exit), parent), text1_(new ReportTextBox(this)) {
+  setWindowTitle(ToQString(caption));
+  text1_->setObjectName(QStringLiteral("Text1"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(text1_, 1);
+  layout->addLayout(MakeButtonRow(buttons));
+}
+
+void SingleReportViewer::SetText(std::string_view utf8) {
+  text1_->SetReportText(utf8);
+}
+
+std::string SingleReportViewer::Text() const {
+  return text1_->ReportText();
+}
+
+void SingleReportViewer::Command2_Click() {
+  CopyReportText(session().host, Text(), kShownResultCopied);
 }
 
 }  // namespace mirtote::ui

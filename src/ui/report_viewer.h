@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "shell/session.h"
@@ -13,6 +14,8 @@
 class QLayout;
 
 namespace mirtote::ui {
+
+class ReportTextBox;
 
 class ReportViewer : public QWidget {
   Q_OBJECT
@@ -38,6 +41,25 @@ class ReportViewer : public QWidget {
  private:
   Session session_;
   std::function<void()> confirm_exit_;
+};
+
+// A viewer of one report text (Text1), which its copy button copies whole.
+class SingleReportViewer : public ReportViewer {
+  Q_OBJECT
+
+ public:
+  void SetText(std::string_view utf8);
+  std::string Text() const;
+
+  void Command2_Click() override;  // "コ ピ ー"
+
+ protected:
+  // The window with this caption: Text1 above the buttons with these captions.
+  SingleReportViewer(const Session& session, std::function<void()> confirm_exit, QWidget* parent,
+                     std::string_view caption, const std::array<std::string_view, 4>& buttons);
+
+ private:
+  ReportTextBox* text1_;
 };
 
 }  // namespace mirtote::ui

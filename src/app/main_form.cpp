@@ -233,10 +233,14 @@ QAction* Main_Form::Item(const char* name) const {
   return menuBar()->findChild<QAction*>(ToQString(name));
 }
 
-void Main_Form::ShowOption(std::string_view key, std::string_view value) {
+bool Main_Form::ShowOption(std::string_view key, std::string_view value) {
+  bool shown = false;
   for (const OptionItem& item : kOptionItems) {
-    if (key == item.key) Item(item.name)->setChecked(value == item.value);
+    if (key != item.key) continue;
+    Item(item.name)->setChecked(value == item.value);
+    shown = shown || value == item.value;
   }
+  return shown;
 }
 
 void Main_Form::ChooseOption(const char* key, const char* value) {

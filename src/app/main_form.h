@@ -8,7 +8,6 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -94,13 +93,13 @@ class Main_Form : public QMainWindow {
   void BuildMenus();
   void BuildToolbar();
   QAction* Item(const char* name) const;
-  // Checks the option item of setting `key` that shows `value`, and unchecks its others.
-  void ShowOption(std::string_view key, std::string_view value);
+  // Checks the option item of setting `key` that shows `value` and unchecks its others;
+  // false when no item shows that value.
+  bool ShowOption(std::string_view key, std::string_view value);
   // An option item chosen: its mark, and its value stored.
   void ChooseOption(const char* key, const char* value);
   // Start-up: the marks of setting `key` from the store.
-  void ApplyStoredOption(const char* key, std::initializer_list<std::string_view> known,
-                         const char* fallback);
+  void ApplyStoredOption(const char* key, const char* fallback);
   // Runs a menu or toolbar command unless another one is still running.
   void RunCommand(const std::function<void()>& command);
   void RunOperation(const MainFormOperations::Operation& operation);

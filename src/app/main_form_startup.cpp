@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -32,8 +31,8 @@ bool Main_Form::MDIForm_Load() {
   if (PrepareWorkFolders(context_.session) != PrepareResult::kReady) return false;
   help_file_ = kHelpFileName;
   if (!options_.no_splash) ShowSplash();
-  ApplyStoredOption(keys::kPatType, {"PAT31", "PAT95"}, "PAT95");
-  ApplyStoredOption(keys::kFileExtType, {"ALL", "ODS", "TXT"}, "ALL");
+  ApplyStoredOption(keys::kPatType, "PAT95");
+  ApplyStoredOption(keys::kFileExtType, "ALL");
   return true;
 }
 
@@ -68,14 +67,9 @@ void Main_Form::ShowSplash() {
 
 // An unknown value is replaced by the default and stored back. A missing key is stored with
 // its default as well, so a first start leaves the values the menus show in the store.
-void Main_Form::ApplyStoredOption(const char* key, std::initializer_list<std::string_view> known,
-                                  const char* fallback) {
+void Main_Form::ApplyStoredOption(const char* key, const char* fallback) {
   const auto stored = context_.session.settings.Get(keys::kStartup, key);
-  if (stored && std::find(known.begin(), known.end(), *stored) != known.end()) {
-    ShowOption(key, *stored);
-  } else {
-    ChooseOption(key, fallback);
-  }
+  if (!stored || !ShowOption(key, *stored)) ChooseOption(key, fallback);
 }
 
 void Main_Form::closeEvent(QCloseEvent* event) {

@@ -13,8 +13,8 @@ std::vector<UsageLine> PatRunCommand::usage() const {
   return {
       {"pat-run --market M|D|S --format 0|1|2", ""},
       {"  [--races LIST] [--no-presale]", "PAT odds run (market S: PAT results import);"},
-      {"", "format 0 prints the clipboard text; races default"},
-      {"", "to 7-12 for market D, all for M and S"},
+      {"", "format 0 prints the clipboard text; LIST such as"},
+      {"", "7,9-12, default all 12 races"},
   };
 }
 
@@ -48,8 +48,7 @@ bool PatRunCommand::Parse(const std::vector<std::string>& args, std::string& err
     }
     selection_ = *races;
   } else {
-    // The dialog's defaults: the noon market posts the second half of the day.
-    for (int race = 1; race <= 12; ++race) selection_[race] = market_ != 'D' || race >= 7;
+    for (int race = 1; race <= 12; ++race) selection_[race] = true;
   }
   selection_[0] = !parsed->Has("--no-presale");
   return true;

@@ -28,9 +28,9 @@ grep -q '^OddsTeam=M' s.ini || fail "format 0: OddsTeam not stored"
 run --utf8 pat-run --market M --format 0 >utf8.txt 2>/dev/null
 cmp -s utf8.txt out8.txt || fail "--utf8: differs from the CP932 output"
 
-# Format 1, noon market: races 7-12 by default, written to the odds-log folder below the
-# PAT folder; nothing on standard output.
-run pat-run --market D --format 1 >out.txt 2>/dev/null || fail "format 1: status"
+# Format 1, second half of the day, written to the odds-log folder below the PAT folder;
+# nothing on standard output.
+run pat-run --market D --format 1 --races 7-12 >out.txt 2>/dev/null || fail "format 1: status"
 [ -s out.txt ] && fail "format 1: output on stdout"
 iconv -f CP932 -t UTF-8 FILE/File/PAD_NT.TXT >script8.txt || fail "format 1: no CP932 script"
 [ "$(grep -c '^SUB:' script8.txt)" -eq 6 ] || fail "format 1: six blocks expected"

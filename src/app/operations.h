@@ -6,11 +6,11 @@ namespace mirtote::app {
 
 struct AppContext;
 
-void OpenPatRunDialog(AppContext& context);       // "MIR_OTTE": SelectFormat (src/ui)
-void RunArchiveExtraction(AppContext& context);   // "JRA-VAN圧縮ﾌｧｲﾙ解凍"
+void OpenPatRunDialog(AppContext& context);      // "MIR_OTTE": SelectFormat (src/ui)
+void RunArchiveExtraction(AppContext& context);  // "JRA-VAN圧縮ﾌｧｲﾙ解凍"
 void RunForumLogConversion(AppContext& context);  // "会議室ログから疑似PATﾌｧｲﾙへ変換"
-void RunOddsCsvConversion(AppContext& context);   // "ｵｯｽﾞﾌｧｲﾙ(OD～.CSV)から疑似PATﾌｧｲﾙへ変換"
-void OpenResultsSelection(AppContext& context);   // "確定成績表示(JRA-VAN成績ﾃﾞｰﾀ利用)"
-void OpenOddsSelection(AppContext& context);      // "専門紙風ｵｯｽﾞ出力"
+void RunOddsCsvConversion(AppContext& context);  // "ｵｯｽﾞﾌｧｲﾙ(OD～.CSV)から疑似PATﾌｧｲﾙへ変換"
+void OpenResultsSelection(AppContext& context);  // "確定成績表示(JRA-VAN成績ﾃﾞｰﾀ利用)"
+void OpenOddsSelection(AppContext& context);  // "専門紙風ｵｯｽﾞ出力"
 
 }  // namespace mirtote::app

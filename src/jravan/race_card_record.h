@@ -23,25 +23,25 @@ struct HorseEntry {
 };
 
 struct RaceCardRecord {
-  std::string key;           // first 8 bytes: venue, year, meeting, day, race number
-  std::string day_key;       // first 6 bytes
-  std::string venue_code;    // "01"-"10"
-  std::string year;          // 2
-  std::string meeting;       // 1
-  std::string day;           // 1
-  std::string race_number;   // 2
-  std::string month_day;     // 4
-  std::string weekday;       // 1
-  std::string post_time;     // 4, HHMM
-  std::string race_name;     // 60 bytes decoded
-  std::string edition;       // 3, "000" when none
-  std::string race_type;     // 2
-  std::string weight_rule;   // 1
+  std::string key;                         // first 8 bytes: venue, year, meeting, day, race number
+  std::string day_key;                     // first 6 bytes
+  std::string venue_code;                  // "01"-"10"
+  std::string year;                        // 2
+  std::string meeting;                     // 1
+  std::string day;                         // 1
+  std::string race_number;                 // 2
+  std::string month_day;                   // 4
+  std::string weekday;                     // 1
+  std::string post_time;                   // 4, HHMM
+  std::string race_name;                   // 60 bytes decoded
+  std::string edition;                     // 3, "000" when none
+  std::string race_type;                   // 2
+  std::string weight_rule;                 // 1
   std::array<std::string, 4> class_codes;  // 3-year-olds, 4, 5, 6 and older
-  std::string distance;      // 4
-  std::string course;        // 2
-  std::string grade;         // 1
-  std::string runners;       // 2
+  std::string distance;                    // 4
+  std::string course;                      // 2
+  std::string grade;                       // 1
+  std::string runners;                     // 2
   std::array<HorseEntry, kEntries> entries;  // entry i-1 for horse number i
 
   // Parses a record; a short record gives empty fields for the missing bytes.
@@ -51,11 +51,11 @@ struct RaceCardRecord {
 };
 
 struct HorseRecord {
-  std::string horse_id;      // 8
-  std::string name;          // 36 bytes decoded
-  std::string second_name;   // 40 bytes decoded
-  std::string sex;           // 1
-  std::string birth_date;    // 6, yymmdd
+  std::string horse_id;                     // 8
+  std::string name;                         // 36 bytes decoded
+  std::string second_name;                  // 40 bytes decoded
+  std::string sex;                          // 1
+  std::string birth_date;                   // 6, yymmdd
   std::array<std::string, 5> body_weights;  // latest first; "000", "999" or blanks unknown
 
   static HorseRecord Parse(std::string_view record);
@@ -63,9 +63,9 @@ struct HorseRecord {
 };
 
 struct JockeyRecord {
-  std::string code;          // 4
-  std::string family_name;   // 16 bytes decoded (8 full-width characters)
-  std::string given_name;    // 16 bytes decoded
+  std::string code;         // 4
+  std::string family_name;  // 16 bytes decoded (8 full-width characters)
+  std::string given_name;   // 16 bytes decoded
 
   static JockeyRecord Parse(std::string_view record);
   static std::string_view CodeOf(std::string_view record);

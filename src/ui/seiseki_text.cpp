@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "shell/viewer_texts.h"
-#include "ui/report_text_box.h"
 #include "ui/qt_support.h"
+#include "ui/report_text_box.h"
 
 namespace mirtote::ui {
 

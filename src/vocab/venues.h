@@ -8,10 +8,10 @@
 namespace mirtote::vocab {
 
 struct Venue {
-  int number;                // 1 to 10
-  char code_char;            // '1'-'9', 'A'
-  std::string_view code2;    // "01"-"10"
-  std::string_view name;     // "札幌" ... "小倉"
+  int number;              // 1 to 10
+  char code_char;          // '1'-'9', 'A'
+  std::string_view code2;  // "01"-"10"
+  std::string_view name;   // "札幌" ... "小倉"
 };
 
 std::span<const Venue> AllVenues();

@@ -13,6 +13,13 @@ void Put(std::string& record, size_t offset, std::string_view bytes) {
   record.replace(offset, bytes.size(), bytes);
 }
 
+// The fields joined with "|", so that a field boundary in the wrong place shows.
+std::string Join(std::initializer_list<std::string_view> fields) {
+  std::string out;
+  for (std::string_view f : fields) out.append(out.empty() ? "" : "|").append(f);
+  return out;
+}
+
 // Race-card fields by offset, in the order of Fields() below.
 const std::pair<size_t, const char*> kRaceCard[] = {
     {0, "05"},    {2, "98"},    {4, "3"},    {5, "8"},   {6, "11"},   {8, "1101"}, {12, "2"},
@@ -54,16 +61,11 @@ TEST(RaceCardRecord, EveryFieldByOffset) {
   EXPECT_EQ(RaceCardRecord::KeyOf(record), "05983811");
 
   const HorseEntry& first = r.entries[0];
-  EXPECT_EQ(first.horse_id + first.sex + first.carried_weight + first.jockey_code,
-            "98100123"
-            "2"
-            "550"
-            "0456");
+  EXPECT_EQ(Join({first.horse_id, first.sex, first.carried_weight, first.jockey_code}),
+            "98100123|2|550|0456");
   EXPECT_TRUE(first.HasHorse());
   EXPECT_FALSE(r.entries[1].HasHorse());  // bracket "0"
-  EXPECT_EQ(r.entries[11].horse_id + r.entries[11].jockey_code,
-            "98100135"
-            "0999");
+  EXPECT_EQ(Join({r.entries[11].horse_id, r.entries[11].jockey_code}), "98100135|0999");
   EXPECT_FALSE(r.entries[12].HasHorse());
   EXPECT_EQ(r.entries[17].horse_id, "        ");
 
@@ -86,10 +88,7 @@ TEST(HorseRecord, FieldsAndBodyWeights) {
 
   const HorseRecord h = HorseRecord::Parse(record);
   EXPECT_EQ(HorseRecord::IdOf(record), "98100123");
-  EXPECT_EQ(h.horse_id + h.sex + h.birth_date,
-            "98100123"
-            "1"
-            "940501");
+  EXPECT_EQ(Join({h.horse_id, h.sex, h.birth_date}), "98100123|1|940501");
   EXPECT_EQ(h.name, "サイレンススズカ" + std::string(20, ' '));
   EXPECT_EQ(h.second_name, "ジョイ" + std::string(34, ' '));
   EXPECT_EQ(h.body_weights, (std::array<std::string, 5>{"448", "000", "999", "   ", "452"}));

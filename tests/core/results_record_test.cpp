@@ -13,6 +13,13 @@ void Put(std::string& record, size_t offset, std::string_view bytes) {
   record.replace(offset, bytes.size(), bytes);
 }
 
+// The fields joined with "|", so that a field boundary in the wrong place shows.
+std::string Join(std::initializer_list<std::string_view> fields) {
+  std::string out;
+  for (std::string_view f : fields) out.append(out.empty() ? "" : "|").append(f);
+  return out;
+}
+
 // Scalar fields by offset, in the order of Fields() below.
 const std::pair<size_t, const char*> kScalars[] = {
     {0, "05"},       {2, "98"},       {4, "4"},  {5, "2"},     {8, "1004"},     {12, "2"},
@@ -60,15 +67,9 @@ TEST(ResultsRecord, EveryFieldByOffset) {
   EXPECT_EQ(r.race_name, "毎日王冠" + std::string(52, ' '));
   EXPECT_TRUE(r.HasRaceName());
 
-  EXPECT_EQ(r.win[0].number + r.win[0].amount,
-            "07"
-            "0000250");
-  EXPECT_EQ(r.bracket_quinella[0].number + r.bracket_quinella[0].amount,
-            "36"
-            "0001230");
-  EXPECT_EQ(r.quinella[2].pair + r.quinella[2].amount,
-            "0712"
-            "00012340");
+  EXPECT_EQ(Join({r.win[0].number, r.win[0].amount}), "07|0000250");
+  EXPECT_EQ(Join({r.bracket_quinella[0].number, r.bracket_quinella[0].amount}), "36|0001230");
+  EXPECT_EQ(Join({r.quinella[2].pair, r.quinella[2].amount}), "0712|00012340");
   // An amount of zeros marks an empty entry; a single non-zero digit is a payout.
   EXPECT_TRUE(r.win[0].IsPresent());
   EXPECT_FALSE(r.win[1].IsPresent());
@@ -78,23 +79,10 @@ TEST(ResultsRecord, EveryFieldByOffset) {
   EXPECT_FALSE(r.quinella[0].IsPresent());
 
   const HorseResult& h = r.horses[11];
-  EXPECT_EQ(h.demotion + h.position + h.abnormal + h.margin,
-            "03"
-            "12"
-            "7"
-            " 34");
-  EXPECT_EQ(h.time_minutes + h.time_seconds + h.time_tenths,
-            "1"
-            "58"
-            "3");
-  EXPECT_EQ(h.weight_kg + h.weight_tenths + h.body_weight,
-            "55"
-            "0"
-            "420");
-  EXPECT_EQ(h.horse_id + h.jockey_code + h.popularity,
-            "98100123"
-            "0456"
-            "05");
+  EXPECT_EQ(Join({h.demotion, h.position, h.abnormal, h.margin}), "03|12|7| 34");
+  EXPECT_EQ(Join({h.time_minutes, h.time_seconds, h.time_tenths}), "1|58|3");
+  EXPECT_EQ(Join({h.weight_kg, h.weight_tenths, h.body_weight}), "55|0|420");
+  EXPECT_EQ(Join({h.horse_id, h.jockey_code, h.popularity}), "98100123|0456|05");
   EXPECT_FALSE(h.HasNoPlacing());  // demoted horses keep a position
 }
 

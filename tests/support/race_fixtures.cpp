@@ -33,27 +33,16 @@ std::string Record(size_t length, std::initializer_list<std::pair<size_t, std::s
 
 std::string RaceCard(const RaceCardSpec& s) {
   const auto f = [](const std::string& text, size_t bytes) { return SjisField(text, bytes); };
-  std::string r = Record(584, {{0, f(s.venue_code, 2)},
-                               {2, f(s.year, 2)},
-                               {4, f(s.meeting, 1)},
-                               {5, f(s.day, 1)},
-                               {6, f(s.race_number, 2)},
-                               {8, f(s.month_day, 4)},
-                               {12, f(s.weekday, 1)},
-                               {13, f(s.post_time, 4)},
-                               {17, FullWidthField(s.race_name, 30, 60)},
-                               {77, f(s.edition, 3)},
-                               {80, "12"},
-                               {85, f(s.weight_rule, 1)},
-                               {86, f(s.class_codes[0], 3)},
-                               {89, f(s.class_codes[1], 3)},
-                               {92, f(s.class_codes[2], 3)},
-                               {95, f(s.class_codes[3], 3)},
-                               {98, f(s.distance, 4)},
-                               {102, f(s.course, 2)},
-                               {104, f(s.grade, 1)},
-                               {105, TwoDigits(static_cast<int>(s.entries.size()))},
-                               {582, "\r\n"}});
+  // clang-format off
+  std::string r = Record(584, {
+      {0, f(s.venue_code, 2)}, {2, f(s.year, 2)}, {4, f(s.meeting, 1)}, {5, f(s.day, 1)},
+      {6, f(s.race_number, 2)}, {8, f(s.month_day, 4)}, {12, f(s.weekday, 1)},
+      {13, f(s.post_time, 4)}, {17, FullWidthField(s.race_name, 30, 60)}, {77, f(s.edition, 3)},
+      {80, "12"}, {85, f(s.weight_rule, 1)}, {86, f(s.class_codes[0], 3)},
+      {89, f(s.class_codes[1], 3)}, {92, f(s.class_codes[2], 3)}, {95, f(s.class_codes[3], 3)},
+      {98, f(s.distance, 4)}, {102, f(s.course, 2)}, {104, f(s.grade, 1)},
+      {105, TwoDigits(static_cast<int>(s.entries.size()))}, {582, "\r\n"}});
+  // clang-format on
   for (size_t i = 0; i < s.entries.size() && i < 18; ++i) {
     const EntrySpec& e = s.entries[i];
     if (e.bracket.empty()) continue;
@@ -134,19 +123,14 @@ void WriteJockeys(const fs::path& data, const std::vector<std::array<std::string
 pat::ZoContent ZoFor(const RaceCardSpec& card, int runners) {
   pat::ZoContent zo;
   const vocab::Venue* venue = vocab::VenueByCode2(card.venue_code);
-  zo.header = {"19" + card.year + card.month_day,
-               venue ? std::string(venue->name) : "",
-               "19",
-               card.year,
-               "0" + card.meeting,
-               "0" + card.day,
-               card.race_number,
-               "01",
-               card.post_time,
-               {},
-               {},
-               runners,
-               {}};
+  // clang-format off
+  zo.header = {.date8 = "19" + card.year + card.month_day,
+               .venue_name = venue ? std::string(venue->name) : "",
+               .century2 = "19", .year2 = card.year, .meeting2 = "0" + card.meeting,
+               .day2 = "0" + card.day, .race2 = card.race_number, .time_kind2 = "01",
+               .time4 = card.post_time, .race_name = {}, .conditions = {}, .runners = runners,
+               .runners_text = {}};
+  // clang-format on
   for (int i = 1; i <= runners && i <= pat::kMaxHorses; ++i) {
     zo.horses[static_cast<size_t>(i - 1)] = {pat::HorseOdds::State::kRunning,
                                              pat::OddsText(10 * i + 3), pat::OddsText(10 + i),

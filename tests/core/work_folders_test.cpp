@@ -94,22 +94,7 @@ TEST_F(WorkFoldersTest, TimeWindowDefaultedOnlyWhenEmptyOrMissing) {
   EXPECT_EQ(settings.Get(keys::kStartup, keys::kEndTime), "1530");
 }
 
-// Records the initial text of each input box before answering.
-class InitialTextHost : public ScriptedHost {
- public:
-  std::vector<std::string> initial_texts;
-  std::string AskText(std::string_view prompt, std::string_view title,
-                      std::string_view initial) override {
-    initial_texts.emplace_back(initial);
-    return ScriptedHost::AskText(prompt, title, initial);
-  }
-};
-
-TEST(EditProcessingWindow, OffersStoredValuesAndStoresAnswersUnchecked) {
-  TempFolder start;
-  MemorySettingsStore settings;
-  InitialTextHost host;
-  Session session{start.path(), settings, host};
+TEST_F(WorkFoldersTest, EditProcessingWindowOffersStoredValuesAndStoresAnswersUnchecked) {
   host.text_answers = {"1000", "abc"};
 
   EditProcessingWindow(session);

@@ -20,7 +20,6 @@
 #include "ui/seiseki_text.h"
 
 using namespace std::string_literals;
-using mirtote::FileDialogRequest;
 using mirtote::MemorySettingsStore;
 using mirtote::MessageIcon;
 using mirtote::Session;
@@ -33,16 +32,6 @@ using mirtote::testing::TempFolder;
 using namespace mirtote::ui;
 
 namespace {
-
-// Remembers the save dialogs it was asked for.
-class RecordingHost : public ScriptedHost {
- public:
-  std::vector<FileDialogRequest> save_requests;
-  std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override {
-    save_requests.push_back(request);
-    return ScriptedHost::ChooseFileToSave(request);
-  }
-};
 
 void Click(QWidget* parent, const char* name) {
   Child<QPushButton>(parent, name)->click();
@@ -69,13 +58,13 @@ class ViewersTest : public QObject {
  private:
   TempFolder start_;
   MemorySettingsStore settings_;
-  RecordingHost host_;
+  ScriptedHost host_;
   Session session_{start_.path(), settings_, host_};
 
   std::string Path(const char* name) const { return (start_.path() / name).string(); }
 
  private slots:
-  void init() { host_ = RecordingHost(); }
+  void init() { host_ = ScriptedHost(); }
 
   void PrintTextCopiesAndSavesItsText() {
     PrintText viewer(session_, {});

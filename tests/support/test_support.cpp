@@ -26,8 +26,9 @@ bool ScriptedHost::AskYesNo(std::string_view text, std::string_view title, Messa
 }
 
 std::string ScriptedHost::AskText(std::string_view prompt, std::string_view title,
-                                  std::string_view) {
+                                  std::string_view initial) {
   messages.push_back({std::string(prompt), std::string(title), MessageIcon::kNone, true});
+  initial_texts.emplace_back(initial);
   if (text_answers.empty()) {
     ADD_FAILURE() << "unexpected input box: " << title;
     return {};
@@ -48,6 +49,7 @@ std::optional<ChosenFiles> ScriptedHost::ChooseFilesToOpen(const FileDialogReque
 }
 
 std::optional<std::string> ScriptedHost::ChooseFileToSave(const FileDialogRequest& request) {
+  save_requests.push_back(request);
   if (save_answers.empty()) {
     ADD_FAILURE() << "unexpected save dialog: " << request.title;
     return std::nullopt;

@@ -29,6 +29,8 @@ class ScriptedHost : public Host {
   std::deque<std::optional<std::string>> save_answers;
 
   std::vector<Message> messages;
+  std::vector<std::string> initial_texts;  // of each input box
+  std::vector<FileDialogRequest> save_requests;
   std::vector<std::string> progress_captions;
   std::vector<int> progress_values;
   std::string clipboard;

@@ -28,27 +28,25 @@ class DirSetFormTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TempFolder> start_;
-  std::unique_ptr<MemorySettingsStore> settings_;
-  std::unique_ptr<ScriptedHost> host_;
-  std::unique_ptr<Session> session_;
+  struct Fixture {
+    TempFolder start;
+    MemorySettingsStore settings;
+    ScriptedHost host;
+    Session session{start.path(), settings, host};
+  };
+  std::unique_ptr<Fixture> f_;
 
   QString Folder(const char* name = nullptr) const {
-    auto path = name ? start_->path() / name : start_->path();
+    auto path = name ? f_->start.path() / name : f_->start.path();
     return QString::fromStdString(mirtote::text::PathText(path));
   }
   static QString Text1(DirSetForm& form) { return Child<QLineEdit>(&form, "Text1")->text(); }
 
  private slots:
-  void init() {
-    start_ = std::make_unique<TempFolder>();
-    settings_ = std::make_unique<MemorySettingsStore>();
-    host_ = std::make_unique<ScriptedHost>();
-    session_ = std::make_unique<Session>(Session{start_->path(), *settings_, *host_});
-  }
+  void init() { f_ = std::make_unique<Fixture>(); }
 
   void ControlsAsTheDialogShowsThem() {
-    DirSetForm form(*session_);
+    DirSetForm form(f_->session);
     QCOMPARE(form.windowTitle(), Q("フォルダ設定"));
     const char* captions[] = {
         "JRA-VAN圧縮データ格納フォルダ",     "KORVAN Mes17オッズログ格納フォルダ",
@@ -72,13 +70,13 @@ class DirSetFormTest : public QObject {
       if (auto* button = qobject_cast<QPushButton*>(control)) QCOMPARE(button->text(), Q(caption));
     }
     QCOMPARE(Text1(form), Folder());
-    QVERIFY(host_->messages.empty());
+    QVERIFY(f_->host.messages.empty());
   }
 
   void FolderListEntersAndLeavesFolders() {
-    start_->Write("b/inner/x.txt", "x");
-    std::filesystem::create_directories(start_->path() / "a");
-    DirSetForm form(*session_);
+    f_->start.Write("b/inner/x.txt", "x");
+    std::filesystem::create_directories(f_->start.path() / "a");
+    DirSetForm form(f_->session);
     auto* dir1 = Child<QListWidget>(&form, "Dir1");
     QCOMPARE(dir1->count(), 3);
     QCOMPARE(dir1->item(0)->text(), Q(".."));
@@ -93,27 +91,27 @@ class DirSetFormTest : public QObject {
   // An option shows its stored folder; "set" stores the shown (or typed) folder under the
   // chosen option's key.
   void OptionsAndTheSetButton() {
-    start_->Write("pat/a.txt", "x");
-    start_->Write("target/base.txt", "x");
-    start_->Write("target/DDATA/d.csv", "x");
-    settings_->Set(keys::kStartup, keys::kPatInstFolder, Folder("pat").toStdString());
-    DirSetForm form(*session_);
+    f_->start.Write("pat/a.txt", "x");
+    f_->start.Write("target/base.txt", "x");
+    f_->start.Write("target/DDATA/d.csv", "x");
+    f_->settings.Set(keys::kStartup, keys::kPatInstFolder, Folder("pat").toStdString());
+    DirSetForm form(f_->session);
     Child<QRadioButton>(&form, "Option1_5")->click();
     QCOMPARE(Text1(form), Folder("pat"));
     Child<QRadioButton>(&form, "Option1_3")->click();
     Child<QLineEdit>(&form, "Text1")->setText(Folder("target"));
     Child<QPushButton>(&form, "Command1")->click();
-    QCOMPARE(host_->messages.back().text, "設定しました。"s);
-    QCOMPARE(settings_->GetOr(keys::kStartup, keys::kTargetFolder, ""),
+    QCOMPARE(f_->host.messages.back().text, "設定しました。"s);
+    QCOMPARE(f_->settings.GetOr(keys::kStartup, keys::kTargetFolder, ""),
              Folder("target").toStdString());
-    QCOMPARE(settings_->size(), size_t{2});
+    QCOMPARE(f_->settings.size(), size_t{2});
   }
 
   // Opened from the menu: sized, shown without blocking; chosen again, the same dialog.
   void OpenSizesAndShowsWithoutBlocking() {
     QWidget main_window;
     mirtote::app::AppContext context{
-        .session = *session_, .pat_run = {}, .main_window = &main_window};
+        .session = f_->session, .pat_run = {}, .main_window = &main_window};
     mirtote::app::OpenDirSetForm(context);
     mirtote::app::OpenDirSetForm(context);
     auto forms = main_window.findChildren<DirSetForm*>();

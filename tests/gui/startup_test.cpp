@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtTest>
+#include <array>
 
 #include "app/startup_answers_host.h"
 #include "gui/form_harness.h"
@@ -82,38 +83,27 @@ class StartupTest : public QObject {
     for (auto name : mirtote::kWorkFolders) QVERIFY(fs::is_directory(h.folder.path() / name));
   }
 
-  // Stored PatType / FileExtType -> what is stored and checked after the start.
-  void optionMarksFollowTheStore_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("after");
-    QTest::newRow("known") << "PAT31 ODS"
-                           << "PAT31 ODS";
-    QTest::newRow("known 2") << "PAT95 TXT"
-                             << "PAT95 TXT";
-    QTest::newRow("unknown") << "PAT99 LOG"
-                             << "PAT95 ALL";
-    QTest::newRow("lower case") << "pat31 ods"
-                                << "PAT95 ALL";
-    QTest::newRow("empty") << " "
-                           << "PAT95 ALL";
-  }
-
+  // Stored PatType / FileExtType -> what is stored and checked after the start; only the
+  // known values in upper case are kept.
   void optionMarksFollowTheStore() {
-    QFETCH(QString, stored);
-    QFETCH(QString, after);
-    FormHarness h;
-    h.store.Set(kStartup, "PatType", stored.section(QLatin1Char(' '), 0, 0).toStdString());
-    h.store.Set(kStartup, "FileExtType", stored.section(QLatin1Char(' '), 1, 1).toStdString());
-    h.Load();
-    const std::string pat_type = after.section(QLatin1Char(' '), 0, 0).toStdString();
-    const std::string file_ext_type = after.section(QLatin1Char(' '), 1, 1).toStdString();
-    QCOMPARE(h.Startup("PatType"), pat_type);
-    QCOMPARE(h.Startup("FileExtType"), file_ext_type);
-    for (const char* kind : {"PAT31", "PAT95"}) {
-      QCOMPARE(h.Item(("SelPAT"s + (kind + 3)).c_str())->isChecked(), pat_type == kind);
-    }
-    for (const char* kind : {"ODS", "TXT", "ALL"}) {
-      QCOMPARE(h.Item(("FileSel1_"s + kind).c_str())->isChecked(), file_ext_type == kind);
+    const std::array<std::string, 4> cases[] = {{"PAT31", "ODS", "PAT31", "ODS"},
+                                                {"PAT95", "TXT", "PAT95", "TXT"},
+                                                {"PAT99", "LOG", "PAT95", "ALL"},
+                                                {"pat31", "ods", "PAT95", "ALL"},
+                                                {"", "", "PAT95", "ALL"}};
+    for (const auto& [pat_stored, ext_stored, pat_type, file_ext_type] : cases) {
+      FormHarness h;
+      h.store.Set(kStartup, "PatType", pat_stored);
+      h.store.Set(kStartup, "FileExtType", ext_stored);
+      h.Load();
+      QCOMPARE(h.Startup("PatType"), pat_type);
+      QCOMPARE(h.Startup("FileExtType"), file_ext_type);
+      for (const char* kind : {"PAT31", "PAT95"}) {
+        QCOMPARE(h.Item(("SelPAT"s + (kind + 3)).c_str())->isChecked(), pat_type == kind);
+      }
+      for (const char* kind : {"ODS", "TXT", "ALL"}) {
+        QCOMPARE(h.Item(("FileSel1_"s + kind).c_str())->isChecked(), file_ext_type == kind);
+      }
     }
   }
 

@@ -17,12 +17,6 @@ export XDG_CONFIG_HOME="$WORK/config"
 unset DISPLAY WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 
-# Without --yes the missing folders are refused: status 1, nothing created.
-"$BIN" --settings s.ini settings get PatType >out.txt 2>err.txt
-[ $? -eq 1 ] || fail "refused folders: status"
-grep -q '^【終了確認】$' err.txt || fail "refused folders: no 終了確認 block"
-[ -e LZH ] && fail "refused folders: LZH created"
-
 # With --yes the five folders are created and the value is stored in the INI file.
 "$BIN" --yes --settings s.ini settings set PatType PAT31 2>err.txt || fail "set: $(cat err.txt)"
 for d in LZH DATA FILE Work SEISEKI; do [ -d "$d" ] || fail "folder $d not created"; done

@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "app/qt_settings_store.h"
@@ -14,6 +13,7 @@
 #include "cli/command_line.h"
 #include "cli/report_output.h"
 #include "cli/terminal_host.h"
+#include "support/test_support.h"
 
 namespace fs = std::filesystem;
 using mirtote::cli::RunCommandLine;
@@ -22,11 +22,6 @@ namespace {
 
 QString Q(const std::string& s) {
   return QString::fromStdString(s);
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 struct Run {
@@ -102,7 +97,7 @@ class CliTest : public QObject {
     QVERIFY(missing.err.find("Startup/Nope") != std::string::npos);
 
     // The file is INI text with both groups, UTF-8, and the start-up defaults.
-    const std::string file = ReadAll(start / "s.ini");
+    const std::string file = mirtote::testing::ReadFile(start / "s.ini");
     for (const std::string& piece : {std::string("[Startup]"), std::string("[Form]"), japanese,
                                      std::string("StartTime=0900"), std::string("EndTime=1700")}) {
       QVERIFY2(file.find(piece) != std::string::npos, piece.c_str());

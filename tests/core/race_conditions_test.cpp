@@ -57,19 +57,16 @@ TEST(ClassText, EveryRowOfTheAgeGroupTable) {
   }
 }
 
+// Rules 1 and 4 and grades A and E are in the race text's whole-output tests.
 TEST(ConditionTexts, WeightRuleGradeAndTrack) {
   using Lookup = std::string (*)(std::string_view);
   const std::tuple<Lookup, const char*, const char*> cases[] = {
-      {WeightRuleText, "1", "ハンデ  "},
       {WeightRuleText, "2", "別定　  "},
       {WeightRuleText, "3", "馬齢　  "},
-      {WeightRuleText, "4", "定量　  "},
       {WeightRuleText, "5", ""},
-      {GradeText, "A", "Ｇ１    "},
       {GradeText, "B", "Ｇ２    "},
       {GradeText, "C", "Ｇ３    "},
       {GradeText, "D", "重賞    "},
-      {GradeText, "E", "特別    "},
       {GradeText, " ", "　　    "},
       {TrackText, "17", "芝　　 "},
       {TrackText, "21", "芝　　 "},

@@ -136,21 +136,17 @@ class HelpSplashTest : public QObject {
 
   void hostShowsLineBreaksAndAnswers() {
     mirtote::app::QtHost host;
-    QString seen_text;
-    QString seen_title;
-    QMessageBox::Icon seen_icon = QMessageBox::NoIcon;
+    QStringList seen;  // text, title, whether the icon is Information
     QTimer::singleShot(0, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       QVERIFY(box);
-      seen_text = box->text();
-      seen_title = box->windowTitle();
-      seen_icon = box->icon();
+      seen << box->text() << box->windowTitle()
+           << QString::number(box->icon() == QMessageBox::Information);
       box->button(QMessageBox::No)->click();
     });
     QVERIFY(!host.AskYesNo("一行目\r\n二行目\r三行目<b>", "確認", MessageIcon::kInformation));
-    QCOMPARE(seen_text, QStringLiteral("一行目\n二行目\n三行目<b>"));
-    QCOMPARE(seen_title, QStringLiteral("確認"));
-    QCOMPARE(seen_icon, QMessageBox::Information);
+    QCOMPARE(seen, QStringList({QStringLiteral("一行目\n二行目\n三行目<b>"), QStringLiteral("確認"),
+                                QStringLiteral("1")}));
   }
 
   void hostProgressBusyAndClipboard() {

@@ -28,6 +28,12 @@ void Entries(const QMenu& menu, const QString& indent, QStringList& entries) {
   }
 }
 
+QStringList Strings(std::initializer_list<const char*> utf8) {
+  QStringList list;
+  for (const char* s : utf8) list << Q(s);
+  return list;
+}
+
 }  // namespace
 
 class MainFormTest : public QObject {
@@ -42,40 +48,37 @@ class MainFormTest : public QObject {
       menus << action->menu()->objectName() + QLatin1Char('=') + action->text();
       Entries(*action->menu(), QStringLiteral(" "), menus);
     }
-    const char* expected_menus[] = {
-        "Sousa=操作(&F)",
-        " LzhMelt=JRA-VAN圧縮ﾌｧｲﾙ解凍",
-        " KORVANout=会議室ログから疑似PATﾌｧｲﾙへ変換",
-        " ODCSVout=ｵｯｽﾞﾌｧｲﾙ(OD～.CSV)から疑似PATﾌｧｲﾙへ変換",
-        " SeisekiOut=確定成績表示(JRA-VAN成績ﾃﾞｰﾀ利用)",
-        " SousaSep1=-",
-        " ViewSelect=専門紙風ｵｯｽﾞ出力",
-        " SousaSep2=-",
-        " MIR_OTTE_works=MIR_OTTE",
-        " SousaSep3=-",
-        " SousaEnd=終了",
-        "OptMain=ｵﾌﾟｼｮﾝ(&O)",
-        " OptFolder=ﾌｫﾙﾀﾞ設定",
-        " OptPAT=PAT設定",
-        "  SelPAT31=ﾊﾟｿｺﾝ競馬倶楽部(PAT3.1)",
-        "  SelPAT95=JAR PAT for Windows95",
-        " OptFile=変換元ﾌｧｲﾙ種別",
-        "  FileSel1=ﾛｸﾞﾌｧｲﾙ種別",
-        "   FileSel1_ODS=KORVANｵｯｽﾞﾛｸﾞ(*.ODS)",
-        "   FileSel1_TXT=ﾃｷｽﾄﾌｧｲﾙ(*.TXT)",
-        "   FileSel1_ALL=全てのﾌｧｲﾙから選択(*.*)",
-        "  FileSel2=ｵｯｽﾞﾌｧｲﾙ種別",
-        "   FileSel2_CSV=TARGETｵｯｽﾞﾌｧｲﾙ(OD*.CSV)",
-        "   FileSel2_JRA=JRA-VAN票数ﾃﾞｰﾀ(*.HY*)",
-        " OptTime=時間設定",
-        "HelpMain=ﾍﾙﾌﾟ(&H)",
-        " HelpCont=ﾍﾙﾌﾟｷｰﾜｰﾄﾞ",
-        " HelpSep1=-",
-        " HelpVer=ﾊﾞｰｼﾞｮﾝ情報",
-    };
-    QStringList expected;
-    for (const char* entry : expected_menus) expected << Q(entry);
-    QCOMPARE(menus, expected);
+    QCOMPARE(menus, Strings({
+                        "Sousa=操作(&F)",
+                        " LzhMelt=JRA-VAN圧縮ﾌｧｲﾙ解凍",
+                        " KORVANout=会議室ログから疑似PATﾌｧｲﾙへ変換",
+                        " ODCSVout=ｵｯｽﾞﾌｧｲﾙ(OD～.CSV)から疑似PATﾌｧｲﾙへ変換",
+                        " SeisekiOut=確定成績表示(JRA-VAN成績ﾃﾞｰﾀ利用)",
+                        " SousaSep1=-",
+                        " ViewSelect=専門紙風ｵｯｽﾞ出力",
+                        " SousaSep2=-",
+                        " MIR_OTTE_works=MIR_OTTE",
+                        " SousaSep3=-",
+                        " SousaEnd=終了",
+                        "OptMain=ｵﾌﾟｼｮﾝ(&O)",
+                        " OptFolder=ﾌｫﾙﾀﾞ設定",
+                        " OptPAT=PAT設定",
+                        "  SelPAT31=ﾊﾟｿｺﾝ競馬倶楽部(PAT3.1)",
+                        "  SelPAT95=JAR PAT for Windows95",
+                        " OptFile=変換元ﾌｧｲﾙ種別",
+                        "  FileSel1=ﾛｸﾞﾌｧｲﾙ種別",
+                        "   FileSel1_ODS=KORVANｵｯｽﾞﾛｸﾞ(*.ODS)",
+                        "   FileSel1_TXT=ﾃｷｽﾄﾌｧｲﾙ(*.TXT)",
+                        "   FileSel1_ALL=全てのﾌｧｲﾙから選択(*.*)",
+                        "  FileSel2=ｵｯｽﾞﾌｧｲﾙ種別",
+                        "   FileSel2_CSV=TARGETｵｯｽﾞﾌｧｲﾙ(OD*.CSV)",
+                        "   FileSel2_JRA=JRA-VAN票数ﾃﾞｰﾀ(*.HY*)",
+                        " OptTime=時間設定",
+                        "HelpMain=ﾍﾙﾌﾟ(&H)",
+                        " HelpCont=ﾍﾙﾌﾟｷｰﾜｰﾄﾞ",
+                        " HelpSep1=-",
+                        " HelpVer=ﾊﾞｰｼﾞｮﾝ情報",
+                    }));
 
     QStringList buttons;
     for (const QAction* action : form.Toolbar1()->actions()) {
@@ -84,19 +87,12 @@ class MainFormTest : public QObject {
                       : action->data().toString() + QLatin1Char('|') + action->toolTip());
       QVERIFY(action->isSeparator() || !action->icon().isNull());
     }
-    const char* expected_buttons[] = {"-",
-                                      "MIR_OTTE|KORVAN Odds Team Tool",
-                                      "ﾌｧｲﾙ解凍|JRA-VANデータを解凍します",
-                                      "ログ|ｵｯｽﾞﾛｸﾞをPATﾃﾞｰﾀに変換します",
-                                      "ｵｯｽﾞﾌｧｲﾙ|ｵｯｽﾞﾃﾞｰﾀをPATﾃﾞｰﾀに変換します",
-                                      "成績表示|JRA-VAN確定成績ﾃﾞｰﾀを表示します",
-                                      "-",
-                                      "ヘルプ|ヘルプファイルを表示します",
-                                      "ﾊﾞｰｼﾞｮﾝ|ﾊﾞｰｼﾞｮﾝ情報を表示します",
-                                      "終　了|ソフトを終了します"};
-    expected.clear();
-    for (const char* entry : expected_buttons) expected << Q(entry);
-    QCOMPARE(buttons, expected);
+    QCOMPARE(buttons,
+             Strings({"-", "MIR_OTTE|KORVAN Odds Team Tool", "ﾌｧｲﾙ解凍|JRA-VANデータを解凍します",
+                      "ログ|ｵｯｽﾞﾛｸﾞをPATﾃﾞｰﾀに変換します", "ｵｯｽﾞﾌｧｲﾙ|ｵｯｽﾞﾃﾞｰﾀをPATﾃﾞｰﾀに変換します",
+                      "成績表示|JRA-VAN確定成績ﾃﾞｰﾀを表示します", "-",
+                      "ヘルプ|ヘルプファイルを表示します", "ﾊﾞｰｼﾞｮﾝ|ﾊﾞｰｼﾞｮﾝ情報を表示します",
+                      "終　了|ソフトを終了します"}));
   }
 
   void menusAndToolbarStartTheirOperations() {

@@ -9,16 +9,8 @@ namespace {
 using mirtote::testing::Sjis;
 using mirtote::testing::SjisField;
 
-void Put(std::string& record, size_t offset, std::string_view bytes) {
-  record.replace(offset, bytes.size(), bytes);
-}
-
-// The fields joined with "|", so that a field boundary in the wrong place shows.
-std::string Join(std::initializer_list<std::string_view> fields) {
-  std::string out;
-  for (std::string_view f : fields) out.append(out.empty() ? "" : "|").append(f);
-  return out;
-}
+using mirtote::testing::Join;
+using mirtote::testing::Put;
 
 // Race-card fields by offset, in the order of Fields() below.
 const std::pair<size_t, const char*> kRaceCard[] = {

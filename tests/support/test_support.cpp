@@ -113,4 +113,14 @@ std::string SjisField(std::string_view utf8, size_t bytes) {
   return out;
 }
 
+void Put(std::string& record, size_t offset, std::string_view bytes) {
+  record.replace(offset, bytes.size(), bytes);
+}
+
+std::string Join(std::initializer_list<std::string_view> fields) {
+  std::string out;
+  for (std::string_view f : fields) out.append(out.empty() ? "" : "|").append(f);
+  return out;
+}
+
 }  // namespace mirtote::testing

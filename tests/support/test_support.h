@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -75,5 +76,9 @@ std::string ReadFile(const fs::path& path);
 std::string Sjis(std::string_view utf8);
 // `text` padded with ASCII spaces (or cut) to exactly `bytes` bytes, after CP932 encoding.
 std::string SjisField(std::string_view utf8, size_t bytes);
+// Overwrites `bytes` into `record` at `offset` (building fixed-length records).
+void Put(std::string& record, size_t offset, std::string_view bytes);
+// Fields joined with "|", so that a field boundary in the wrong place shows in a comparison.
+std::string Join(std::initializer_list<std::string_view> fields);
 
 }  // namespace mirtote::testing

@@ -47,16 +47,15 @@ class RaceTextTest : public ::testing::Test {
   }
 
   std::string Build(const RaceCardSpec& card, bool advance_sale = false) {
-    state_ = PatRunState{};
     Session session{root_.path(), settings_, host_};
-    BuildRaceText({Pat(), testing::ZoName(card), advance_sale}, session, state_, carry_);
-    return state_.race_text;
+    race_ = BuildRaceText({Pat(), testing::ZoName(card), advance_sale}, session, carry_);
+    return race_.text;
   }
 
   testing::TempFolder root_;
   MemorySettingsStore settings_;
   testing::ScriptedHost host_;
-  PatRunState state_;
+  RaceText race_;
   RaceTextCarry carry_;
 };
 
@@ -106,10 +105,11 @@ TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
                                  {"J008", "Ｍ．Ｊ．キネーン", "マイケル"}});
 
   Build(card);
-  AppendOddsTables(Pat(), testing::ZoName(card), testing::UoName(card), state_);
+  const std::string text =
+      race_.text + BuildOddsTables(Pat(), testing::ZoName(card), testing::UoName(card));
 
   const std::string dashes = "---- ---- ---- ---- ---- ---- ---- ---- ";
-  EXPECT_EQ(state_.race_text,
+  EXPECT_EQ(text,
             Lines({
                 kEquals,
                 "【オッズ】東京   　５レース  '９８年 ２回 ４日目 　５月 １０日（木） 取得  9:05",
@@ -138,10 +138,10 @@ TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
                 kEquals,
                 "",
             }));
-  EXPECT_EQ(state_.subject_line, "05/10  【 東京 　５Ｒ】    [取得 9:05]");
-  EXPECT_EQ(state_.race_state, '1');
-  EXPECT_TRUE(state_.jockey_missing);  // J006
-  EXPECT_FALSE(state_.race_card_missing);
+  EXPECT_EQ(race_.subject_line, "05/10  【 東京 　５Ｒ】    [取得 9:05]");
+  EXPECT_TRUE(race_.built);
+  EXPECT_TRUE(race_.jockey_missing);  // J006
+  EXPECT_FALSE(race_.race_card_missing);
   EXPECT_TRUE(host_.messages.empty());
 }
 
@@ -190,7 +190,7 @@ TEST_F(RaceTextTest, AdvanceSaleSubjectAndFetchTime) {
     card.race_name = name;
     WriteRace(card);
     EXPECT_NE(Build(card, /*advance_sale=*/true).find("（日） 取得 00:99\r\n"), std::string::npos);
-    EXPECT_EQ(state_.subject_line, "05/10【前売】" + subject + " [取得00:99]");
+    EXPECT_EQ(race_.subject_line, "05/10【前売】" + subject + " [取得00:99]");
   }
 }
 
@@ -203,11 +203,10 @@ TEST_F(RaceTextTest, TimeWindowBoundsAreInclusive) {
     settings_.Set("Startup", "StartTime", start);
     settings_.Set("Startup", "EndTime", end);
     Build(card);
-    AppendOddsTables(Pat(), testing::ZoName(card), testing::UoName(card), state_);
-    EXPECT_EQ(state_.race_state, inside ? '1' : '0') << start << "-" << end;
-    EXPECT_EQ(state_.race_text.empty(), !inside);
-    EXPECT_EQ(state_.subject_line.empty(), !inside);
-    EXPECT_FALSE(state_.race_card_missing);
+    EXPECT_EQ(race_.built, inside) << start << "-" << end;
+    EXPECT_EQ(race_.text.empty(), !inside);
+    EXPECT_EQ(race_.subject_line.empty(), !inside);
+    EXPECT_FALSE(race_.race_card_missing);
   }
 }
 

@@ -10,7 +10,7 @@ namespace mirtote::pat {
 namespace {
 
 using testing::Lines;
-using testing::RaceCardSpec;
+using testing::RaceCardFields;
 using testing::TempFolder;
 
 const std::string kRule(79, '=');
@@ -23,7 +23,7 @@ class OddsTablesTest : public ::testing::Test {
     testing::WritePatFiles(pat_.path(), "ZO-58B.JRA", zo, "UO-58B.JRA", uo);
     return BuildOddsTables(pat_.path(), "ZO-58B.JRA", "UO-58B.JRA");
   }
-  ZoContent Zo(int runners) { return testing::ZoFor(RaceCardSpec{}, runners); }
+  ZoContent Zo(int runners) { return testing::ZoFor(RaceCardFields{}, runners); }
 
   TempFolder pat_;
 };

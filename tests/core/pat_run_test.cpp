@@ -23,8 +23,8 @@ class PatRunTest : public ::testing::Test {
     WriteJockeys(data_, jockeys);
   }
 
-  RaceCardSpec Card(int day, int race, int runners = 8) const {
-    RaceCardSpec card;
+  RaceCardFields Card(int day, int race, int runners = 8) const {
+    RaceCardFields card;
     card.day = std::to_string(day);
     card.race_number = TwoDigits(race);
     card.month_day = "05" + TwoDigits(9 + day);
@@ -36,9 +36,9 @@ class PatRunTest : public ::testing::Test {
   // Race cards and PAT files of races `first`..`last` of a day at 東京; `lower` writes the
   // PAT file names in lower case.
   void WriteDay(int day, int first, int last, bool lower = false, int runners = 8) {
-    std::vector<RaceCardSpec> cards;
+    std::vector<RaceCardFields> cards;
     for (int race = first; race <= last; ++race) {
-      RaceCardSpec card = Card(day, race, runners);
+      RaceCardFields card = Card(day, race, runners);
       ZoContent zo = ZoFor(card, runners);
       std::string zo_name = ZoName(card), uo_name = UoName(card);
       for (std::string* name : {&zo_name, &uo_name}) {
@@ -147,7 +147,7 @@ TEST_F(PatRunTest, MissingRaceCardAndJockeyAreReportedInOrderAfterTheRun) {
   WriteDay(1, 1, 1);
   // Race 2 has PAT files but no race card; race 1's horse 3 has an unknown jockey.
   WritePatFiles(pat_, ZoName(Card(1, 2)), ZoFor(Card(1, 2), 8));
-  RaceCardSpec card = Card(1, 1);
+  RaceCardFields card = Card(1, 1);
   card.entries[2].jockey_code = "X999";
   WriteMeeting(data_, "東京19980510", {card}, HorsesFor(card));
   Select(1, 12, false);

@@ -79,7 +79,7 @@ class SelectFormatTest : public QObject {
   }
 
   void FormatButtonRunsTheOddsRun() {
-    testing::RaceCardSpec card;
+    testing::RaceCardFields card;
     card.entries = testing::MakeEntries(8);
     testing::WriteMeeting(h_->folder.path() / "DATA", "東京19980510", {card},
                           testing::HorsesFor(card));

@@ -61,10 +61,16 @@ PostOutcome PostingRun::Post(const std::string& subject_line, const std::string&
   }
   script_file_ = ScriptFilePath(session_, format_, current_folder_);
   std::string error;
-  if (text::WriteTextFile(script_file_, posted_text_, &error)) return PostOutcome::kPosted;
+  if (text::WriteTextFile(script_file_, posted_text_, &error, text::Durability::kNoSync)) {
+    return PostOutcome::kPosted;
+  }
   if (!write_failed_) ReportWriteFailure(session_.host, script_file_, error);
   write_failed_ = true;
   return PostOutcome::kWriteFailed;
+}
+
+void PostingRun::Finish() {
+  if (!script_file_.empty() && !write_failed_) text::SyncFile(script_file_);
 }
 
 }  // namespace mirtote::pat

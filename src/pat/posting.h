@@ -50,6 +50,7 @@ class PostingRun {
   OutputFormat format_;
   std::filesystem::path current_folder_;
   std::string posted_text_;
+  std::string script_bytes_;  // posted_text_ in CP932
   std::filesystem::path script_file_;
   bool write_failed_ = false;
 };

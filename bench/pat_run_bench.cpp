@@ -4,11 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <map>
-#include <memory>
 
+#include "bench_support.h"
 #include "pat/pat_run.h"
-#include "sample/season_data.h"
 #include "shell/settings_store.h"
 #include "text/files.h"
 
@@ -17,41 +15,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class QuietHost : public Host {
- public:
-  void ShowMessage(std::string_view, std::string_view, MessageIcon) override { ++messages; }
-  bool AskYesNo(std::string_view, std::string_view, MessageIcon) override { return false; }
-  std::string AskText(std::string_view, std::string_view, std::string_view) override { return {}; }
-  std::optional<ChosenFiles> ChooseFilesToOpen(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return {}; }
-  void ShowProgress(std::string_view, int, int) override {}
-  void SetProgressCaption(std::string_view) override {}
-  void SetProgressValue(int) override {}
-  void CloseProgress() override {}
-  void SetBusy(bool) override {}
-  void Yield() override {}
-  void SetClipboardText(std::string_view) override {}
-  int messages = 0;
-};
-
-// One generated data set per size, kept for the whole benchmark run.
-const fs::path& DataSet(int race_card_files) {
-  static std::map<int, std::unique_ptr<fs::path>> sets;
-  auto& set = sets[race_card_files];
-  if (!set) {
-    set = std::make_unique<fs::path>(fs::temp_directory_path() /
-                                     ("mirtote_bench_" + std::to_string(race_card_files)));
-    fs::remove_all(*set);
-    sample::WriteSeasons(*set, {.race_card_files = race_card_files, .jockeys = 1000});
-    fs::create_directories(*set / "FILE" / "File");
-  }
-  return *set;
-}
-
 void BM_PostingDay(benchmark::State& state) {
-  const fs::path& root = DataSet(static_cast<int>(state.range(0)));
+  const fs::path& root = bench::SeasonsDataSet(static_cast<int>(state.range(0)));
   MemorySettingsStore settings;
-  QuietHost host;
+  bench::QuietHost host;
   const Session session{root, settings, host};
   pat::PatRunRequest request;
   request.format = pat::OutputFormat::kNifTerm;
@@ -63,7 +30,7 @@ void BM_PostingDay(benchmark::State& state) {
 // Every .DEN file, the day's horse files, the jockey file and the PAT files read once, and a
 // script of the run's size written once.
 void BM_IoFloor(benchmark::State& state) {
-  const fs::path& root = DataSet(static_cast<int>(state.range(0)));
+  const fs::path& root = bench::SeasonsDataSet(static_cast<int>(state.range(0)));
   const auto script_size = fs::file_size(root / "FILE" / "File" / "PAD_NT.TXT");
   size_t bytes = 0;
   for (auto _ : state) {

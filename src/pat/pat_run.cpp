@@ -74,6 +74,16 @@ void ReportMissingFiles(Host& host, const PatRunResult& result) {
   }
 }
 
+// Races were found but every one lies outside the processing time window: without a word
+// the run would look as if it had nothing to do.
+void ReportEmptyWindow(const Session& session) {
+  const std::string start = session.settings.GetOr(keys::kStartup, keys::kStartTime, "");
+  const std::string end = session.settings.GetOr(keys::kStartup, keys::kEndTime, "");
+  session.host.ShowMessage("処理対象の発走時刻（" + start + "～" + end +
+                               "）のレースがありませんでした。",
+                           "確　認", MessageIcon::kExclamation);
+}
+
 // A PAT installation folder that is not there would otherwise look like a folder without
 // odds files; the user is told which folder was looked for.
 void ReportMissingFolder(Host& host, const std::filesystem::path& folder) {
@@ -128,6 +138,7 @@ class OddsRun {
     result_.script_write_failed = posting_.write_failed();
     if (!posting_.write_failed()) result_.script_file = posting_.script_file();
     ReportMissingFiles(host, result_);
+    if (result_.races_posted == 0 && races_outside_window_ > 0) ReportEmptyWindow(session_);
     return result_;
   }
 
@@ -157,6 +168,7 @@ class OddsRun {
           BuildRaceText({zo_path, *zo_bytes, zo_name, advance_sale}, session_, data_, carry_);
       result_.race_card_missing |= text.race_card_missing;
       result_.jockey_missing |= text.jockey_missing;
+      if (text.outside_window) ++races_outside_window_;
       if (!text.built) continue;
       std::string uo_bytes;
       if (NeedsQuinellaFile(*zo_bytes)) {
@@ -179,6 +191,7 @@ class OddsRun {
   PatRunResult result_;
   RaceTextCarry carry_;
   PostingRun posting_;
+  int races_outside_window_ = 0;
 };
 
 }  // namespace

@@ -91,7 +91,10 @@ RaceText BuildRaceText(const ReadRace& request, const Session& session, RaceCard
     return race;
   }
   const jravan::RaceCardRecord& card = found->card;
-  if (!InsideWindow(card.post_time, session.settings)) return race;
+  if (!InsideWindow(card.post_time, session.settings)) {
+    race.outside_window = true;
+    return race;
+  }
   race.built = true;
 
   const std::string fetch_time =

@@ -31,6 +31,7 @@ struct RaceText {
   std::string text;                // header lines, horse table and an empty line
   std::string subject_line;        // one-line title of the post
   bool race_card_missing = false;  // no race card has the race's key
+  bool outside_window = false;     // its post time lies outside the processing time window
   bool jockey_missing = false;     // some jockey name was not found
 };
 

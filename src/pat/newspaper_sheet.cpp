@@ -29,11 +29,6 @@ std::string SheetRule(char c) {
   return std::string(kSheetRuleColumns, c) + std::string(kCrLf);
 }
 
-// Two digits through FlipDigitWidth, each.
-std::string FullWidth(std::string_view digits) {
-  return vocab::FullWidthDigits(digits);
-}
-
 }  // namespace
 
 SheetFile::SheetFile(std::string_view bytes) : bytes_(bytes) {
@@ -54,7 +49,8 @@ int SheetFile::Runners() const {
 std::string OddsTimeLabel(const SheetFile& file) {
   const std::string hour = file.Chars(45, 2);
   if (hour == "  ") return std::string(kPredictedOdds);
-  std::string label = FullWidth(hour) + "：" + FullWidth(file.Chars(47, 2)) + " ";
+  std::string label =
+      vocab::FullWidthDigits(hour) + "：" + vocab::FullWidthDigits(file.Chars(47, 2)) + " ";
   const std::string kind = file.Chars(43, 1);
   if (kind == "0") label += "現在";
   if (kind == "1") label += "発走";
@@ -63,12 +59,12 @@ std::string OddsTimeLabel(const SheetFile& file) {
 
 std::string TitleLine(const SheetFile& file, int race) {
   std::string line = file.Chars(29, 2) + " ";
-  line += FullWidth(file.Chars(35, 2)) + "年 ";
+  line += vocab::FullWidthDigits(file.Chars(35, 2)) + "年 ";
   line += vocab::FlipDigitWidth(text::Mid(file.Chars(37, 2), 2, 1)) + "回 ";
   line += vocab::FlipDigitWidth(text::Mid(file.Chars(39, 2), 2, 1)) + "日目 ";
   line += BlankTensFullWidth(file.Chars(5, 2)) + "月";
   line += BlankTensFullWidth(file.Chars(7, 2)) + "日 ";
-  line += (race < 10 ? "　" : "") + FullWidth(std::to_string(race)) + "Ｒ ";
+  line += (race < 10 ? "　" : "") + vocab::FullWidthDigits(std::to_string(race)) + "Ｒ ";
   // An unknown race name (blank, or starting with a full-width space) gives way to the
   // conditions text.
   const std::string head = file.Chars(49, 2);

@@ -1,9 +1,7 @@
 #include "pat/odds_view.h"
 
-#include <array>
 #include <fstream>
 
-#include "pat/odds_selection.h"
 #include "shell/settings_keys.h"
 #include "text/files.h"
 
@@ -26,21 +24,18 @@ std::optional<std::string> ReadHead(const std::filesystem::path& path) {
 
 }  // namespace
 
-OddsViewResult BuildOddsView(const OddsViewRequest& request) {
+OddsViewResult BuildOddsView(const OddsViewRequest& request, const Session& session) {
   OddsViewResult result;
-  std::array<bool, kRaceChoices + 1> chosen{};
-  for (int race : request.races) {
-    if (race >= 1 && race <= kRaceChoices) chosen[race] = true;
-  }
-  const OddsFolderIndex index = OddsFolderIndex::Read(request.folder);
-  const PatKind kind = request.kind == OddsSheetKind::kQuinella ? PatKind::kUo : PatKind::kZo;
+  const std::filesystem::path folder = OddsViewFolder(session);
+  const OddsFolderIndex index = OddsFolderIndex::Read(folder);
+  const PatKind kind = request.sheet == OddsSheetKind::kQuinella ? PatKind::kUo : PatKind::kZo;
   for (int race = 1; race <= kRaceChoices; ++race) {
-    if (!chosen[race]) continue;
-    const auto entry = index.EntryOf(kind, request.venue_char, request.day_char, RaceChar(race));
+    if (!request.races[race - 1]) continue;
+    const auto entry = index.EntryOf(kind, request.venue, request.day, RaceChar(race));
     if (!entry) continue;
-    const auto bytes = ReadHead(request.folder / *entry);
+    const auto bytes = ReadHead(folder / *entry);
     if (!bytes) continue;
-    result.text += RaceSheetBlock(SheetFile(*bytes), race, request.kind);
+    result.text += RaceSheetBlock(SheetFile(*bytes), race, request.sheet);
     ++result.races_shown;
   }
   return result;

@@ -3,21 +3,21 @@
 // the pseudo-PAT folder and laid out as win, place and bracket-quinella sheets or quinella
 // triangles, as one text for the odds viewer.
 
+#include <array>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "pat/newspaper_sheet.h"
+#include "pat/odds_selection.h"
 #include "shell/session.h"
 
 namespace mirtote::pat {
 
 struct OddsViewRequest {
-  std::filesystem::path folder;  // the pseudo-PAT folder (OddsViewFolder)
-  OddsSheetKind kind = OddsSheetKind::kWinPlaceBracket;
-  char venue_char = '\0';  // '1'-'9', 'A'
-  char day_char = '\0';    // '1'-'8'
-  std::vector<int> races;  // race numbers 1-12, shown in race order
+  OddsSheetKind sheet = OddsSheetKind::kWinPlaceBracket;
+  char venue = '\0';                       // venue character of the file names: '1'-'9', 'A'
+  char day = '\0';                         // day of the meeting: '1'-'8'
+  std::array<bool, kRaceChoices> races{};  // index r-1 for race r
 };
 
 struct OddsViewResult {
@@ -25,9 +25,10 @@ struct OddsViewResult {
   int races_shown = 0;  // races whose file was found and laid out
 };
 
-// Races without their file (ZO for the win sheet, UO for the quinella triangle), and files
-// that cannot be read, are left out without a message.
-OddsViewResult BuildOddsView(const OddsViewRequest& request);
+// The chosen races in race order, read from the OddsViewFolder. Races without their file (ZO
+// for the win sheet, UO for the quinella triangle), and files that cannot be read, are left
+// out without a message.
+OddsViewResult BuildOddsView(const OddsViewRequest& request, const Session& session);
 
 // The pseudo-PAT folder of this output: the PatFileFolder setting, taken below the start
 // folder when relative; the start folder itself while the setting was never stored.

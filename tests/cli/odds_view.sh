@@ -1,8 +1,7 @@
 #!/bin/bash
 # The real binary: odds-view over the sample meeting day written by tools/make_sample_data.py
 # (東京 day 8, races 1-12, UO files for every race but race 3). Prints the odds viewer's
-# text + CR LF (CP932, or UTF-8 with --utf8); the folder is PatFileFolder, else the start
-# folder; file names count in upper or lower case; exit status 2 for bad usage.
+# text + CR LF; the folder is PatFileFolder, else the start folder; status 2 for bad usage.
 # $1: the mir_tote binary, $2: the test data folder (unused).
 set -u
 BIN=$(realpath "$1")
@@ -30,19 +29,14 @@ run odds-view --win --venue 5 --day 8 >out.txt 2>err.txt || fail "win: status"
 [ "$(titles out.txt)" -eq 12 ] || fail "win: 12 races expected"
 [ "$(tail -c 5 out.txt | od -An -c | tr -d ' \n')" = '=\r\n\r\n' ] || fail "win: ending"
 # Straight columns: in CP932 every horse line has its "～" at byte 15.
-LC_ALL=C awk '/^[ 1][0-9] / { if (index($0, "\201\140") != 15) bad++ } END { exit bad > 0 }' \
+LC_ALL=C awk '/^[ 1][0-9] / { n++; if (index($0, "\201\140") != 15) bad++ }
+  END { exit bad > 0 || n < 100 }' \
   out.txt || fail "win: the place odds columns are not straight"
-run --utf8 odds-view --win --venue 5 --day 8 >utf8.txt 2>/dev/null
-iconv -f CP932 -t UTF-8 out.txt | cmp -s - utf8.txt || fail "--utf8: differs from CP932"
 
-# Quinella triangles of races 3 (no UO file) and 11 (18 runners) in a lower-case name.
-mv FILE/UO-58B.JRA FILE/uo-58b.jra
+# Quinella triangles of races 3 (no UO file) and 11 (18 runners).
 run odds-view --quinella --venue 5 --day 8 --races 3,11 >out.txt 2>/dev/null || fail "quinella: status"
 [ "$(titles out.txt)" -eq 1 ] || fail "quinella: race 11 only expected"
 grep -qa $'^     11\r$' out.txt || fail "quinella: no second block"
-mv FILE/uo-58b.jra FILE/Uo-58B.JRA
-run odds-view --quinella --venue 5 --day 8 --races 11 >out.txt 2>/dev/null
-[ "$(titles out.txt)" -eq 0 ] || fail "quinella: a mixed-case name counted"
 
 # Bad usage: status 2, nothing printed.
 for args in "--venue 5 --day 8" "--win --quinella --venue 5 --day 8" "--win --venue B --day 8" \

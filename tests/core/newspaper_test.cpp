@@ -4,7 +4,6 @@
 #include <fstream>
 #include <tuple>
 
-#include "pat/odds_selection.h"
 #include "pat/odds_view.h"
 #include "support/race_fixtures.h"
 #include "support/test_support.h"
@@ -122,49 +121,6 @@ TEST(NewspaperSheets, ShortAndDamagedFiles) {
       EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), ends) << count;
     }
   }
-}
-
-TEST(NewspaperSheets, RacesInRaceOrderFromUpperOrLowerCaseNamesMissingOnesLeftOut) {
-  TempFolder folder;
-  const ZoContent zo = Zo(8, "0510", "011005");
-  testing::WritePatFiles(folder.path(), "ZO-581.JRA", zo);
-  testing::WritePatFiles(folder.path(), "zo-58a.jra", zo);
-  testing::WritePatFiles(folder.path(), "Zo-582.JRA", zo);  // mixed case: not a PAT file
-  testing::WritePatFiles(folder.path(), "ZO-583.JRA", zo, "UO-584.JRA", testing::UoFor(zo, 9));
-  const OddsViewResult win =
-      View(folder.path(), OddsSheetKind::kWinPlaceBracket, {10, 4, 2, 1, 10});
-  EXPECT_EQ(win.races_shown, 2);
-  std::vector<std::string> titles;
-  for (const std::string& line : testing::SplitLines(win.text)) {
-    if (line.starts_with("東京")) titles.push_back(line.substr(line.find("日 ") + 4, 9));
-  }
-  EXPECT_EQ(titles, (std::vector<std::string>{"　１Ｒ", "１０Ｒ"}));
-  EXPECT_EQ(View(folder.path(), OddsSheetKind::kQuinella, {1, 2, 3}).text, "");
-}
-
-TEST(OddsSelection, ChoicesFollowTheFileNames) {
-  const OddsFolderIndex index({"ZO-511.JRA", "UO-511.JRA", "zo-51a.jra", "uo-52c.jra", "Zo-631.JRA",
-                               "ZO-A81.JRA", "XO-9.JRA", "ZO-733.TXT"});
-  using Venues = std::array<bool, kVenueChoices>;
-  using Days = std::array<bool, kDayChoices>;
-  using Races = std::array<bool, kRaceChoices>;
-  // Index 0 is 小倉 ('A'); a mixed-case name (venue 6) counts for nothing; any "?O" name
-  // ending in "JRA" offers its venue, only ZO and UO names offer days and races.
-  EXPECT_EQ(index.Venues(), (Venues{1, 0, 0, 0, 0, 1, 0, 0, 0, 1}));
-  EXPECT_EQ(index.Days('5'), (Days{1, 1, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(index.Days('a'), (Days{0, 0, 0, 0, 0, 0, 0, 1}));
-  EXPECT_EQ(index.Days('9'), Days{});
-  EXPECT_EQ(index.Races('5', '1'), (Races{1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));
-  EXPECT_EQ(index.Races('5', '2'), (Races{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
-  EXPECT_EQ(index.EntryOf(PatKind::kZo, '5', '1', 'A'), "zo-51a.jra");
-  EXPECT_EQ(OddsFolderIndex({"zo-511.jra", "ZO-511.JRA"}).EntryOf(PatKind::kZo, '5', '1', '1'),
-            "ZO-511.JRA");
-
-  // Buttons come on with the clicked race's files and never go off.
-  const OutputButtons win_only = AfterRaceClick({}, index, '5', '1', 'A');
-  EXPECT_EQ(win_only, (OutputButtons{true, false}));
-  EXPECT_EQ(AfterRaceClick(win_only, index, '5', '2', 'C'), (OutputButtons{true, true}));
-  EXPECT_EQ(AfterRaceClick(win_only, index, '5', '2', '1'), win_only);
 }
 
 }  // namespace

@@ -9,6 +9,5 @@ void RunArchiveExtraction(AppContext&) {}
 void RunForumLogConversion(AppContext&) {}
 void RunOddsCsvConversion(AppContext&) {}
 void OpenResultsSelection(AppContext&) {}
-void OpenOddsSelection(AppContext&) {}
 
 }  // namespace mirtote::app

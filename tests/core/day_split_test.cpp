@@ -12,7 +12,7 @@ namespace {
 using namespace mirtote::testing;
 
 std::string Card(const std::string& venue, std::vector<std::string> ids) {
-  RaceCardSpec card;
+  RaceCardFields card;
   card.venue_code = venue;
   card.month_day = "0509";
   for (const std::string& id : ids) {

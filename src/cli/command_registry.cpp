@@ -1,5 +1,6 @@
 #include "cli/command_registry.h"
 
+#include "cli/extract_command.h"
 #include "cli/pat_run_command.h"
 #include "cli/settings_command.h"
 
@@ -10,6 +11,7 @@ std::vector<std::unique_ptr<Command>> CreateCommands() {
   // One line per command.
   commands.push_back(std::make_unique<SettingsCommand>());
   commands.push_back(std::make_unique<PatRunCommand>());
+  commands.push_back(std::make_unique<ExtractCommand>());
   return commands;
 }
 

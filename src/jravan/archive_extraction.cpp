@@ -24,6 +24,12 @@ constexpr std::string_view kJockeyCopy = "騎手.DAT";
 constexpr std::string_view kTrainerCopy = "調教師.DAT";
 constexpr const char* kArchiveFilter = "LZHファイル(*.LZH)|*.LZH|すべてのファイル(*.*)|*.*";
 
+struct ArchiveFolders {
+  fs::path work;     // extraction target; the distribution reads here
+  fs::path data;     // .DEN, .UMA, 騎手.DAT, 調教師.DAT
+  fs::path seiseki;  // .SEI
+};
+
 // What one distribution step did.
 struct Step {
   bool ok = true;
@@ -152,27 +158,29 @@ Step Distribute(const ArchiveFolders& folders, Host& host) {
   return all;
 }
 
-}  // namespace
-
+// Work, DATA and SEISEKI below the start folder (a folder of another letter case counts).
 ArchiveFolders ArchiveFoldersBelow(const fs::path& start_folder) {
   return {text::ResolveFolder(start_folder, "Work"), text::ResolveFolder(start_folder, "DATA"),
           text::ResolveFolder(start_folder, "SEISEKI")};
 }
 
+}  // namespace
+
 ArchiveExtractionResult ExtractArchives(const ArchiveExtractionRequest& request,
                                         const Session& session) {
   ArchiveExtractionResult result;
   Host& host = session.host;
+  const ArchiveFolders folders = ArchiveFoldersBelow(session.start_folder);
   for (size_t i = 0; i < request.archives.size(); ++i) {
     const fs::path& archive = request.archives[i];
-    int status = ExtractLzh(archive, request.folders.work);
+    int status = ExtractLzh(archive, folders.work);
     result.archives.push_back({archive, status});
     if (status != kLzhOk) {
       host.ShowMessage("指定されたファイル【 " + text::PathText(archive.filename()) +
                            " 】を解凍できませんでした。",
                        "確認", MessageIcon::kInformation);
     } else {
-      Step step = Distribute(request.folders, host);
+      Step step = Distribute(folders, host);
       result.written.insert(result.written.end(), step.written.begin(), step.written.end());
       result.skipped_records += step.skipped;
       if (!step.ok) {
@@ -183,6 +191,14 @@ ArchiveExtractionResult ExtractArchives(const ArchiveExtractionRequest& request,
     if (i + 1 < request.archives.size()) host.Yield();
   }
   return result;
+}
+
+bool ArchiveExtractionResult::Complete() const {
+  if (stopped) return false;
+  for (const ArchiveOutcome& outcome : archives) {
+    if (outcome.status != kLzhOk) return false;
+  }
+  return true;
 }
 
 FileDialogRequest ArchiveDialogRequest(const Session& session) {

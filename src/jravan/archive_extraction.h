@@ -13,18 +13,8 @@ namespace mirtote::jravan {
 
 namespace fs = std::filesystem;
 
-struct ArchiveFolders {
-  fs::path work;     // extraction target; the distribution reads here
-  fs::path data;     // .DEN, .UMA, 騎手.DAT, 調教師.DAT
-  fs::path seiseki;  // .SEI
-};
-
-// Work, DATA and SEISEKI below the start folder (a folder of another letter case counts).
-ArchiveFolders ArchiveFoldersBelow(const fs::path& start_folder);
-
 struct ArchiveExtractionRequest {
   std::vector<fs::path> archives;  // in the order chosen
-  ArchiveFolders folders;
 };
 
 struct ArchiveOutcome {
@@ -37,9 +27,13 @@ struct ArchiveExtractionResult {
   std::vector<fs::path> written;         // files written into DATA and SEISEKI, in order
   int skipped_records = 0;               // records that could not name their day's file
   bool stopped = false;  // a file could not be read or written: the command ended there
+
+  // Every archive was extracted and distributed.
+  bool Complete() const;
 };
 
-// Extracts and distributes each archive in turn. An archive that fails to extract is reported
+// Extracts and distributes each archive in turn, through the folders Work, DATA and SEISEKI
+// below the start folder. An archive that fails to extract is reported
 // by name and the next one is still handled; a file that cannot be read or written is
 // reported and ends the run. A file leaves Work only after what was made of it is written.
 ArchiveExtractionResult ExtractArchives(const ArchiveExtractionRequest& request,

@@ -23,7 +23,7 @@ struct Fixture {
       fs::create_directories(root.path() / folder);
   }
   ArchiveExtractionResult Run(std::vector<fs::path> archives) {
-    return ExtractArchives({archives, ArchiveFoldersBelow(root.path())}, session);
+    return ExtractArchives({archives}, session);
   }
   std::string Bytes(const std::vector<fs::path>& files, std::string_view extension) const {
     std::string out;

@@ -14,7 +14,6 @@ using namespace mirtote::testing;
 std::string Card(const std::string& venue, std::vector<std::string> ids) {
   RaceCardFields card;
   card.venue_code = venue;
-  card.month_day = "0509";
   for (const std::string& id : ids) {
     card.entries.push_back({.bracket = id.empty() ? "" : "1", .horse_id = id, .jockey_code = {}});
   }
@@ -45,10 +44,10 @@ TEST(SplitRaceCards, HorseSearchGoesOnAfterThePreviousMatchAndRoundsTheEnd) {
   const SplitFiles split =
       SplitRaceCards(text::RecordFile(cards, 584), text::RecordFile(horses, 1825));
   EXPECT_EQ(Summary(split),
-            "東京19980509.DEN: 05983811\n"
-            "東京19980509.UMA: BBBBBBBBＢ AAAAAAAAａ AAAAAAAAＡ\n"
-            "京都19980509.DEN: 08983811\n"
-            "京都19980509.UMA: CCCCCCCCＣ BBBBBBBBＢ\n"
+            "東京19980510.DEN: 05983811\n"
+            "東京19980510.UMA: BBBBBBBBＢ AAAAAAAAａ AAAAAAAAＡ\n"
+            "京都19980510.DEN: 08983811\n"
+            "京都19980510.UMA: CCCCCCCCＣ BBBBBBBBＢ\n"
             "skipped 1");
   // Without a horse file the horse files are empty.
   EXPECT_EQ(SplitRaceCards(text::RecordFile(cards, 584), {}).files[1].bytes, "");

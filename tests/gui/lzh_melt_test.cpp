@@ -6,40 +6,30 @@
 #include "support/lzh_fixtures.h"
 
 using mirtote::ChosenFiles;
-using mirtote::testing::FormHarness;
-using mirtote::testing::ReadFile;
+using mirtote::app::RunArchiveExtraction;
 using mirtote::testing::StoredLzh;
 
 class LzhMeltTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void ExtractsTheChosenArchivesInOrder() {
-    FormHarness h;
+  void ExtractsTheChosenArchivesInTheDialogsOrder() {
+    mirtote::testing::FormHarness h;
     h.context.session.start_folder = h.folder.path();
+    const std::string lzh = (h.folder.path() / "LZH").string();
     h.folder.Write("LZH/a.lzh", StoredLzh({{"JRA#KISI.DAT", "from a"}}));
-    h.folder.Write("LZH/b.lzh", StoredLzh({{"JRA#KISI.DAT", "from b"}, {"JRA#HYO3.DAT", ""}}));
-    h.host.open_answers.push_back(
-        ChosenFiles{(h.folder.path() / "LZH").string(), {"b.lzh", "a.lzh"}});
-    mirtote::app::RunArchiveExtraction(h.context);
-    QCOMPARE(h.host.open_requests.size(), size_t{1});
-    QCOMPARE(h.host.open_requests[0].initial_folder, (h.folder.path() / "LZH").string());
-    QCOMPARE(h.host.open_requests[0].filter,
-             std::string("LZHファイル(*.LZH)|*.LZH|すべてのファイル(*.*)|*.*"));
-    QCOMPARE(ReadFile(h.folder.path() / "DATA/騎手.DAT"), std::string("from a"));
-    QVERIFY(h.host.messages.empty());
-    QVERIFY(!h.host.busy);
-  }
-
-  void CancelledOrBusyDoesNothing() {
-    FormHarness h;
-    h.context.session.start_folder = h.folder.path();
-    h.host.open_answers.push_back(std::nullopt);
-    mirtote::app::RunArchiveExtraction(h.context);
-    QVERIFY(h.host.open_answers.empty() && h.host.messages.empty() && !h.host.busy);
+    h.folder.Write("LZH/b.lzh", StoredLzh({{"JRA#KISI.DAT", "from b"}}));
+    h.host.open_answers = {std::nullopt, ChosenFiles{lzh, {"b.lzh", "a.lzh"}}};
+    RunArchiveExtraction(h.context);  // cancelled: nothing happens
+    QVERIFY(!std::filesystem::exists(h.folder.path() / "DATA/騎手.DAT") && h.host.messages.empty());
+    RunArchiveExtraction(h.context);
+    QCOMPARE(mirtote::testing::ReadFile(h.folder.path() / "DATA/騎手.DAT"), std::string("from a"));
+    QVERIFY(h.host.messages.empty() && !h.host.busy);
+    QCOMPARE(h.host.open_requests.at(1).initial_folder + h.host.open_requests[1].filter,
+             lzh + "LZHファイル(*.LZH)|*.LZH|すべてのファイル(*.*)|*.*");
     h.context.command_running = true;  // another command runs: no dialog
-    mirtote::app::RunArchiveExtraction(h.context);
-    QCOMPARE(h.host.open_requests.size(), size_t{1});
+    RunArchiveExtraction(h.context);
+    QCOMPARE(h.host.open_requests.size(), size_t{2});
   }
 };
 

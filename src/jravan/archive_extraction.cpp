@@ -37,18 +37,21 @@ struct Step {
   int skipped = 0;
 };
 
-Step Stopped(Host& host, const std::string& reason) {
-  host.ShowMessage(reason + "\r\n処理を中止します。", "処理中止", MessageIcon::kExclamation);
+Step Failed() {
   Step step;
   step.ok = false;
   return step;
 }
 
-std::optional<text::RecordFile> ReadRecords(const fs::path& path, size_t length, Host& host,
-                                            Step& failed) {
+// A file that cannot be read or written ends the run; the user is told which and why.
+void ReportStop(Host& host, const std::string& reason) {
+  host.ShowMessage(reason + "\r\n処理を中止します。", "処理中止", MessageIcon::kExclamation);
+}
+
+std::optional<text::RecordFile> ReadRecords(const fs::path& path, size_t length, Host& host) {
   std::string error;
   auto file = text::RecordFile::Open(path, length, &error);
-  if (!file) failed = Stopped(host, error);
+  if (!file) ReportStop(host, error);
   return file;
 }
 
@@ -58,7 +61,7 @@ bool WriteAll(const fs::path& folder, const std::vector<DayFile>& files, Host& h
     fs::path target = folder / file.name;
     std::string error;
     if (!text::WriteFileAtomic(target, file.bytes, &error)) {
-      Stopped(host, "ファイルを書き込めませんでした。\r\n" + error);
+      ReportStop(host, "ファイルを書き込めませんでした。\r\n" + error);
       step.ok = false;
       return false;
     }
@@ -91,17 +94,16 @@ Step Finish(const SplitFiles& split, const fs::path& target, std::string_view so
 }
 
 Step SplitRaceCardFiles(const ArchiveFolders& folders, Host& host) {
-  Step failed;
   fs::path cards_path = folders.work / kRaceCards;
   fs::path horses_path = folders.work / kHorses;
-  auto cards = ReadRecords(cards_path, kRaceCardLength, host, failed);
-  if (!cards) return failed;
+  auto cards = ReadRecords(cards_path, kRaceCardLength, host);
+  if (!cards) return Failed();
   // Without a horse file the horse files stay empty.
   text::RecordFile horses;
   std::error_code ec;
   if (fs::exists(horses_path, ec)) {
-    auto read = ReadRecords(horses_path, kHorseLength, host, failed);
-    if (!read) return failed;
+    auto read = ReadRecords(horses_path, kHorseLength, host);
+    if (!read) return Failed();
     horses = std::move(*read);
   }
   return Finish(SplitRaceCards(*cards, horses), folders.data, kRaceCards, {cards_path, horses_path},
@@ -109,10 +111,9 @@ Step SplitRaceCardFiles(const ArchiveFolders& folders, Host& host) {
 }
 
 Step SplitResultFiles(const ArchiveFolders& folders, Host& host) {
-  Step failed;
   fs::path path = folders.work / kResults;
-  auto results = ReadRecords(path, results::kResultsLength, host, failed);
-  if (!results) return failed;
+  auto results = ReadRecords(path, results::kResultsLength, host);
+  if (!results) return Failed();
   return Finish(SplitResults(*results), folders.seiseki, kResults, {path}, host);
 }
 
@@ -122,7 +123,10 @@ Step CopyToData(const ArchiveFolders& folders, std::string_view source_name,
   fs::path source = folders.work / source_name;
   std::string error;
   auto bytes = text::ReadWholeFile(source, &error);
-  if (!bytes) return Stopped(host, error);
+  if (!bytes) {
+    ReportStop(host, error);
+    return Failed();
+  }
   Step step;
   if (!WriteAll(folders.data, {{std::string(target_name), std::move(*bytes)}}, host, step)) {
     return step;

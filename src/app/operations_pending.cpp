@@ -5,7 +5,6 @@
 
 namespace mirtote::app {
 
-void RunArchiveExtraction(AppContext&) {}
 void RunForumLogConversion(AppContext&) {}
 void RunOddsCsvConversion(AppContext&) {}
 void OpenResultsSelection(AppContext&) {}

@@ -131,7 +131,7 @@ TEST(Files, WriteTextFileReplacesWholeInCp932WithCrLf) {
   EXPECT_FALSE(WriteTextFile(dir.path() / "DIR.TXT", "a", &error));
   EXPECT_NE(error.find("DIR.TXT"), std::string::npos);
   EXPECT_FALSE(WriteTextFile(dir.path() / "missing" / "X.TXT", "a", &error));
-  EXPECT_EQ(ListPlainFiles(dir.path()), std::vector<std::string>{"OUT.TXT"});
+  EXPECT_EQ(testing::EntriesOf(dir.path()), (testing::Strings{"DIR.TXT", "OUT.TXT"}));
 }
 
 TEST(Files, ListingIsSortedPlainFilesOnly) {

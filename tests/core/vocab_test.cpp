@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
 #include "vocab/code_tables.h"
 #include "vocab/venues.h"
 
@@ -26,43 +27,19 @@ TEST(Venues, EachCodeFindsTheVenueAndNothingElseDoes) {
   EXPECT_EQ(VenueByName("大井"), nullptr);
 }
 
-TEST(CodeTables, MarginsDaysWeatherGoingAndKeysMatchExactly) {
-  EXPECT_EQ(MarginText("TYAKUSA 12"), "  1/2");
-  EXPECT_EQ(MarginText("TYAKUSAK  "), "  ｸﾋﾞ");
-  EXPECT_EQ(MarginText("TYAKUSAD  "), " 同着");
-  EXPECT_EQ(MarginText("TYAKUSA134"), "1.3/4");
-  for (const char* unknown : {"TYAKUSA12 ", "TYAKUSA1", "TYAKUSAk  ", ""}) {
-    EXPECT_EQ(MarginText(unknown), "") << unknown;
-  }
-  const std::pair<const char*, const char*> cases[] = {
-      {"YOUBI1", "土"}, {"YOUBI3", "祝"}, {"TENKOU4", "小雨"}, {"BABA4", "不良"}, {"YOUBI9", ""},
-      {"YOUBI0", ""},   {"BABA5", ""},    {"BABA", ""},        {"baba1", ""},     {"BABA1 ", ""},
+// Keys match exactly (case, length, blanks); unknown keys and other characters give "".
+TEST(CodeTables, EveryCaseOfTheTable) {
+  const auto lookup = [](const std::string& name, const std::string& in) -> std::string {
+    if (name == "MarginText") return MarginText(in);
+    if (name == "DayWeatherGoingText") return DayWeatherGoingText(in);
+    if (name == "RaceClassText") return RaceClassText(in);
+    if (name == "RaceTypeText") return RaceTypeText(in);
+    if (name == "FlipDigitWidth") return FlipDigitWidth(in);
+    if (name == "FullWidthDigits") return FullWidthDigits(in);
+    return "unknown table " + name;
   };
-  for (const auto& [key, text] : cases) EXPECT_EQ(DayWeatherGoingText(key), text) << key;
-}
-
-TEST(RaceClassAndTypeText, FixedCodesPrizeLimitsAndUnknown) {
-  const std::pair<const char*, const char*> classes[] = {
-      {"999", "オープン"},   {"701", "新馬"},         {"703", "未勝利"},     {"100", "１億円以下"},
-      {"005", "５００万下"}, {"010", "１０００万下"}, {"0A5", "５００万下"}, {"", "００万下"},
-  };
-  for (const auto& [code, text] : classes) EXPECT_EQ(RaceClassText(code), text) << code;
-  EXPECT_EQ(RaceTypeText("11"), "サラ系３歳");
-  EXPECT_EQ(RaceTypeText("18"), "サラ系障害４歳上");
-  EXPECT_EQ(RaceTypeText("24"), "アラ系５歳上");
-  EXPECT_EQ(RaceTypeText("15"), "（不明）");
-}
-
-TEST(FlipDigitWidth, BothWaysAndEverythingElseEmpty) {
-  EXPECT_EQ(FlipDigitWidth("7"), "７");
-  EXPECT_EQ(FlipDigitWidth("０"), "0");
-  EXPECT_EQ(FlipDigitWidth("９"), "9");
-  EXPECT_EQ(FlipDigitWidth(" "), "　");
-  for (const char* other : {"A", "", "　", "Ａ", "77", "７７", "\xEF"}) {
-    EXPECT_EQ(FlipDigitWidth(other), "") << other;
-  }
-  EXPECT_EQ(FullWidthDigits(" 1998"), "　１９９８");
-  EXPECT_EQ(FullWidthDigits("１5A"), "1５");
+  EXPECT_EQ(testing::TableDiff("vocab/code_texts.txt", lookup), "");
+  EXPECT_EQ(FlipDigitWidth("\xEF"), "");  // a broken character
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <sstream>
 
 #include "text/cp932.h"
 
@@ -148,6 +149,19 @@ std::string GoldenDiff(std::string_view actual, const fs::path& relative, std::s
   const auto Line = [at](const std::string& s) { return s.substr(at, s.find('\n', at) - at); };
   return relative.string() + " line " + std::to_string(line) + " column " +
          std::to_string(i - at + 1) + "\n  expected: " + Line(e) + "\n  actual:   " + Line(a);
+}
+
+std::string TableDiff(const fs::path& relative, const TableLookup& compute) {
+  std::string table;
+  std::istringstream lines(GoldenText(relative, "\n"));
+  for (std::string line; std::getline(lines, line);) {
+    const size_t open = line.find('"'), close = line.find('"', open + 1);
+    if (close == std::string::npos) return relative.string() + ": not a case: " + line;
+    const std::string input = line.substr(open + 1, close - open - 1);
+    table += line.substr(0, close + 1) + " → \"" + compute(line.substr(0, line.find(' ')), input) +
+             "\"\n";
+  }
+  return GoldenDiff(table, relative, "\n");
 }
 
 std::string Join(std::initializer_list<std::string_view> fields) {

@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -110,5 +111,9 @@ std::string Join(std::initializer_list<std::string_view> fields);
 std::string GoldenText(const fs::path& relative, std::string_view eol = "\r\n");
 std::string GoldenDiff(std::string_view actual, const fs::path& relative,
                        std::string_view eol = "\r\n");
+// A golden case table, one case a line: `Name "input" → "text"`. TableDiff computes each
+// text again as `compute(Name, input)` and compares the table so made with the file.
+using TableLookup = std::function<std::string(const std::string&, const std::string&)>;
+std::string TableDiff(const fs::path& relative, const TableLookup& compute);
 
 }  // namespace mirtote::testing

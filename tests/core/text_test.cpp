@@ -81,6 +81,8 @@ TEST(Number, ValIsLenient) {
   EXPECT_EQ(Val("-7.5x"), -7.5);
   EXPECT_EQ(ValInt(" 5"), 5);
   EXPECT_EQ(ValInt("99999999999999999999999"), 9000000000000000000LL);
+  EXPECT_EQ(ValInt("-" + std::string(400, '9')), -9000000000000000000LL);
+  EXPECT_EQ(ValInt("0." + std::string(400, '0') + "1"), 0);
 }
 
 TEST(Number, DecimalTextAndPicture) {

@@ -2,7 +2,6 @@
 // terminal host and the report output helpers. No application object is created, as in
 // the real headless run.
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <filesystem>
@@ -12,11 +11,12 @@
 #include "cli/command_line.h"
 #include "cli/report_output.h"
 #include "cli/terminal_host.h"
-#include "runtime/qt_settings_store.h"
+#include "shell/work_folders.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;
 using mirtote::cli::RunCommandLine;
+using mirtote::testing::TempFolder;
 
 namespace {
 
@@ -36,16 +36,10 @@ Run RunIn(const fs::path& start, const std::vector<std::string>& args) {
   return {status, out.str(), err.str()};
 }
 
-fs::path Path(const QTemporaryDir& dir) {
-  return fs::path(dir.path().toStdString());
-}
-
 // A start folder whose working folders exist, so that no question is asked.
-fs::path ReadyFolder(const QTemporaryDir& dir) {
-  for (const char* name : {"LZH", "DATA", "FILE", "Work", "SEISEKI"}) {
-    fs::create_directory(Path(dir) / name);
-  }
-  return Path(dir);
+fs::path ReadyFolder(const TempFolder& dir) {
+  for (auto name : mirtote::kWorkFolders) fs::create_directory(dir.path() / name);
+  return dir.path();
 }
 
 // Runs "settings ARGS..." in `start` with the INI file s.ini there.
@@ -59,18 +53,9 @@ Run Settings(const fs::path& start, std::vector<std::string> args) {
 class CliTest : public QObject {
   Q_OBJECT
 
- private:
-  QTemporaryDir config_home_;
-
  private slots:
-  void initTestCase() {
-    // Keep the per-user store of the test away from the real one.
-    QVERIFY(config_home_.isValid());
-    qputenv("XDG_CONFIG_HOME", config_home_.path().toUtf8());
-  }
-
   void settingsRoundTripThroughIniFile() {
-    QTemporaryDir dir;
+    TempFolder dir;
     const fs::path start = ReadyFolder(dir);
     const std::string japanese = "/home/競馬/ＰＡＴ　ﾌｫﾙﾀﾞ";
     // Values QSettings would take apart if they were written by hand: "\" and ", ".
@@ -104,54 +89,40 @@ class CliTest : public QObject {
     }
   }
 
+  // Each case of the table is a command line; its text is the reason on standard error,
+  // which goes on with the usage text. The status is 2 and nothing else happens.
   void badUsageEndsWithStatusTwoBeforeTouchingAnything() {
-    QTemporaryDir dir;
-    const fs::path start = Path(dir);
-    const std::string usage = mirtote::testing::GoldenText("cli/usage.txt", "\n");
-    const std::vector<std::vector<std::string>> cases = {
-        {"pat-run", "--market", "M"},
-        {"pat-run", "--market", "X", "--format", "0"},
-        {"pat-run", "--market", "M", "--format", "3"},
-        {"pat-run", "--market", "M", "--format", "0", "--races", "13"},
-        {"pat-run", "--market", "M", "--format", "0", "extra"},
-        {"pat-run", "--format", "0", "--market"},
-        {"pat-run", "--market", "M", "--market", "D", "--format", "0"},
-        {"pat-run", "--market", "M", "--format", "0", "--other"},
-        {"bogus"},
-        {},
-        {"--frobnicate", "settings", "get", "PatType"},
-        {"--settings"},
-        {"settings"},
-        {"settings", "get", "PatType", "extra"},
-        {"settings", "set", "PatType"},
-        {"settings", "remove", "PatType"},
-        {"settings", "get", "Other/PatType"},
-        {"settings", "get", "Startup/"},
-        {"settings", "get", "Startup/a/b"},
+    TempFolder dir;
+    const std::string usage = "\n" + mirtote::testing::GoldenText("cli/usage.txt", "\n");
+    const auto refuse = [&](const std::string&, const std::string& line) {
+      std::vector<std::string> args;
+      std::istringstream words(line);
+      for (std::string word; words >> word;) args.push_back(word);
+      Run run = RunIn(dir.path(), args);
+      const size_t reason_end = run.err.find('\n');
+      if (run.status != 2 || !run.out.empty() || run.err.substr(reason_end + 1) != usage) {
+        return "status " + std::to_string(run.status) + ", output " + run.out + ", " + run.err;
+      }
+      return run.err.substr(0, reason_end);
     };
-    for (const auto& args : cases) {
-      Run run = RunIn(start, args);
-      QCOMPARE(run.status, 2);
-      QVERIFY(run.out.empty());
-      QVERIFY2(run.err.find(usage) != std::string::npos, run.err.c_str());
-    }
+    QCOMPARE(Q(mirtote::testing::TableDiff("cli/bad_usage.txt", refuse)), QString());
     // Neither a question nor a folder: the folder check comes after the usage check.
-    QVERIFY(fs::is_empty(start));
+    QVERIFY(fs::is_empty(dir.path()));
   }
 
   void helpShowsTheUsageAndRefusedFolderEndsWithStatusOne() {
-    QTemporaryDir dir;
-    Run help = RunIn(Path(dir), {"--help"});
+    TempFolder dir;
+    Run help = RunIn(dir.path(), {"--help"});
     QCOMPARE(help.status, 0);
     QVERIFY(help.err.empty());
     QCOMPARE(Q(mirtote::testing::GoldenDiff(help.out, "cli/usage.txt", "\n")), QString());
-    QVERIFY(fs::is_empty(Path(dir)));
+    QVERIFY(fs::is_empty(dir.path()));
 
-    Run run = Settings(Path(dir), {"get", "PatType"});
+    Run run = Settings(dir.path(), {"get", "PatType"});
     QCOMPARE(run.status, 1);
     QVERIFY(run.out.empty());
     QCOMPARE(Q(mirtote::testing::GoldenDiff(run.err, "cli/refused_folder.txt", "\n")), QString());
-    QVERIFY(!fs::exists(Path(dir) / "LZH"));
+    QVERIFY(!fs::exists(dir.path() / "LZH"));
   }
 
   void terminalHostBlocksAndAnswers() {

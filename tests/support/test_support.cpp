@@ -147,7 +147,7 @@ std::string GoldenDiff(std::string_view actual, const fs::path& relative, std::s
     if (a[i] == '\n') ++line, at = i + 1;
   }
   const auto Line = [at](const std::string& s) { return s.substr(at, s.find('\n', at) - at); };
-  return relative.string() + " line " + std::to_string(line) + " column " +
+  return relative.string() + " line " + std::to_string(line) + ", byte " +
          std::to_string(i - at + 1) + "\n  expected: " + Line(e) + "\n  actual:   " + Line(a);
 }
 

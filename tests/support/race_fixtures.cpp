@@ -168,6 +168,12 @@ fs::path WritePatFiles(const fs::path& folder, const std::string& zo_name, const
   return folder / zo_name;
 }
 
+std::string Lines(std::initializer_list<std::string> lines) {
+  std::string out;
+  for (const auto& line : lines) out += line + "\r\n";
+  return out;
+}
+
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   for (size_t at = 0, end; at < text.size(); at = end + 2) {

@@ -84,7 +84,8 @@ fs::path WritePatFiles(const fs::path& folder, const std::string& zo_name, const
                        const std::string& uo_name = {},
                        const std::optional<pat::UoContent>& uo = std::nullopt);
 
-// A CR LF text cut into its lines.
+// The lines joined, each followed by CR LF; and a CR LF text cut back into its lines.
+std::string Lines(std::initializer_list<std::string> lines);
 std::vector<std::string> SplitLines(const std::string& text);
 // "05" for 5, "12" for 12.
 std::string TwoDigits(int n);

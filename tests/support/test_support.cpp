@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 
@@ -115,6 +117,28 @@ std::string SjisField(std::string_view utf8, size_t bytes) {
 
 void Put(std::string& record, size_t offset, std::string_view bytes) {
   record.replace(offset, bytes.size(), bytes);
+}
+
+void ExpectSameFiles(const fs::path& written, const fs::path& golden) {
+  const auto names = [](const fs::path& folder) {
+    std::vector<std::string> list;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      list.push_back(entry.path().filename().string());
+    }
+    std::sort(list.begin(), list.end());
+    return list;
+  };
+  if (std::getenv("MIRTOTE_UPDATE_GOLDEN") != nullptr) {
+    fs::remove_all(golden);
+    fs::create_directories(golden);
+    for (const auto& name : names(written)) fs::copy_file(written / name, golden / name);
+    return;
+  }
+  ASSERT_TRUE(fs::is_directory(golden)) << golden;
+  EXPECT_EQ(names(written), names(golden)) << golden;
+  for (const auto& name : names(golden)) {
+    EXPECT_EQ(ReadFile(written / name), ReadFile(golden / name)) << golden / name;
+  }
 }
 
 std::string Join(std::initializer_list<std::string_view> fields) {

@@ -36,7 +36,7 @@ struct PatRace {
 // Odds that tell every bracket pair and horse pair apart; a bracket of one horse has no
 // pair with itself, a scratched horse's pairs are not sold. Odds of 100 (bracket) and 1000
 // (quinella) or more are whole numbers, since the odds text shows only their whole part.
-PatRace MakePatRace(const RaceCardSpec& card, const SampleRace& r) {
+PatRace MakePatRace(const RaceCardFields& card, const SampleRace& r) {
   const int n = r.runners;
   PatRace p{ZoFor(card, n), std::nullopt};
   std::array<int, 9> in_bracket{};
@@ -117,10 +117,10 @@ TEST_F(ForumLogTest, PostedOddsTextReadsBackToThePatSlots) {
   std::vector<std::array<std::string, 3>> jockeys;
   for (int i = 1; i <= 18; ++i) jockeys.push_back({"J0" + TwoDigits(i), "騎手", "太郎"});
   WriteJockeys(data, jockeys);
-  std::vector<RaceCardSpec> cards;
-  std::vector<HorseSpec> horses;
+  std::vector<RaceCardFields> cards;
+  std::vector<HorseFields> horses;
   for (const SampleRace& r : kSampleRaces) {
-    RaceCardSpec card;
+    RaceCardFields card;
     card.race_number = TwoDigits(r.race);
     card.entries = MakeEntries(r.runners);
     // An edition number, a one-digit class limit, a steeplechase and a race name of
@@ -138,17 +138,16 @@ TEST_F(ForumLogTest, PostedOddsTextReadsBackToThePatSlots) {
 
   settings_.Set(keys::kStartup, keys::kPatInstFolder, "PAT");
   settings_.Set(keys::kStartup, keys::kOddsLogFolder, (temp_.path() / "FILE").string());
-  pat::PatRunState state;
-  state.output_format = '1';
-  state.race_selection[0] = false;
-  ASSERT_EQ(pat::RunPatOdds(session_, state).races_posted, 7);
+  pat::PatRunRequest request{.format = pat::OutputFormat::kNifTerm};
+  request.selection.advance_sale = false;
+  ASSERT_EQ(pat::RunPatOdds(request, session_).races_posted, 7);
   const fs::path log = out_ / "PAD_NT.TXT";
 
   host_.messages.clear();
   const ForumLogResult result = Convert({log});
   EXPECT_EQ(result.races_written, 7);
   EXPECT_EQ(result.files_written.size(), 13u);
-  for (const RaceCardSpec& card : cards) {
+  for (const RaceCardFields& card : cards) {
     for (const std::string& name : {ZoName(card), UoName(card)}) {
       EXPECT_EQ(fs::exists(pat / name), fs::exists(out_ / name)) << name;
       const std::string before = ReadFile(pat / name), after = ReadFile(out_ / name);

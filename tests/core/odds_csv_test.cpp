@@ -23,8 +23,8 @@ class OddsCsvTest : public ::testing::Test {
   }
 
   // Race cards of the sample's three races; race 10 has an edition number.
-  std::vector<RaceCardSpec> Cards() const {
-    std::vector<RaceCardSpec> cards(3);
+  std::vector<RaceCardFields> Cards() const {
+    std::vector<RaceCardFields> cards(3);
     const int races[] = {1, 10, 11}, runners[] = {8, 10, 16};
     for (size_t i = 0; i < 3; ++i) {
       cards[i].race_number = TwoDigits(races[i]);
@@ -100,7 +100,7 @@ TEST_F(OddsCsvTest, RaceCardsOfBothEnvironmentsAndTheirMessages) {
     EXPECT_EQ(NameAndConditions("ZO-58A.JRA"), c.race10) << c.stem;
   }
   // A file without race 10's record; race 1's class of the oldest group alone.
-  std::vector<RaceCardSpec> cards = Cards();
+  std::vector<RaceCardFields> cards = Cards();
   cards.erase(cards.begin() + 1);
   WriteMeeting(temp_.path() / "FILE/DDATA", "980510全", cards, {});
   EXPECT_EQ(Convert(kSamples / kSampleCsv).messages[0], no_record);

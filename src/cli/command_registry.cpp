@@ -1,5 +1,6 @@
 #include "cli/command_registry.h"
 
+#include "cli/convert_commands.h"
 #include "cli/pat_run_command.h"
 #include "cli/settings_command.h"
 
@@ -10,6 +11,8 @@ std::vector<std::unique_ptr<Command>> CreateCommands() {
   // One line per command.
   commands.push_back(std::make_unique<SettingsCommand>());
   commands.push_back(std::make_unique<PatRunCommand>());
+  commands.push_back(std::make_unique<ConvertLogCommand>());
+  commands.push_back(std::make_unique<ConvertCsvCommand>());
   return commands;
 }
 

@@ -11,9 +11,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace mirtote::testing;
+using Lines = std::vector<std::string>;
 
-const fs::path kSamples = fs::path(MIRTOTE_TEST_DATA) / "convert";
-const std::string kSampleCsv = "OD980510.CSV";  // races 1, 10 and 11 of 東京 on 10 May 1998
+// Races 1, 10 and 11 of 東京 on 10 May 1998, with 8, 10 and 16 runners.
+const fs::path kSample = fs::path(MIRTOTE_TEST_DATA) / "convert" / "OD980510.CSV";
 
 class OddsCsvTest : public ::testing::Test {
  protected:
@@ -22,23 +23,24 @@ class OddsCsvTest : public ::testing::Test {
     fs::create_directories(out_);
   }
 
-  // Race cards of the sample's three races; race 10 has an edition number.
-  std::vector<RaceCardFields> Cards() const {
+  // Race cards of the sample's races (race 10 left out with `without_10`): race 1 for the
+  // oldest age group alone, race 10 named in half-width katakana padded with blanks.
+  void WriteCards(const fs::path& folder, const std::string& stem, bool without_10 = false) {
     std::vector<RaceCardFields> cards(3);
-    const int races[] = {1, 10, 11}, runners[] = {8, 10, 16};
     for (size_t i = 0; i < 3; ++i) {
-      cards[i].race_number = TwoDigits(races[i]);
-      cards[i].entries = MakeEntries(runners[i]);
+      cards[i].race_number = TwoDigits(i == 0 ? 1 : 9 + static_cast<int>(i));
+      cards[i].entries = MakeEntries(i == 0 ? 8 : i == 1 ? 10 : 16);
     }
     cards[0].class_codes = {"000", "000", "000", "005"};
-    cards[1].race_name = "ﾀﾞｰﾋﾞｰ" + std::string(54, ' ');  // half-width, padded with blanks
-    return cards;
+    cards[1].race_name = "ﾀﾞｰﾋﾞｰ" + std::string(54, ' ');
+    if (without_10) cards.erase(cards.begin() + 1);
+    WriteMeeting(temp_.path() / folder, stem, cards, {});
   }
 
   OddsCsvResult Convert(const fs::path& csv) { return ConvertOddsCsvFiles({{csv}}, session_); }
 
-  // Race name and conditions fields of a written ZO file, joined with "|".
-  std::string NameAndConditions(const std::string& zo) const {
+  // Race name, conditions and runner count of a written ZO file, joined with "|".
+  std::string Header(const std::string& zo) const {
     const std::string bytes = ReadFile(out_ / zo);
     return Join({bytes.substr(48, 28), bytes.substr(76, 64), bytes.substr(140, 2)});
   }
@@ -51,104 +53,94 @@ class OddsCsvTest : public ::testing::Test {
 };
 
 TEST_F(OddsCsvTest, SampleGivesTheGoldenFilesInBothLayouts) {
-  WriteMeeting(temp_.path() / "DATA", "東京19980510", Cards(), {});
+  WriteCards("DATA", "東京19980510");
   for (const std::string type : {"PAT95", "PAT31"}) {
     fs::remove_all(out_);
     fs::create_directories(out_);
     settings_.Set(keys::kStartup, keys::kPatType, type);
     host_ = {};
-    const OddsCsvResult result = Convert(kSamples / kSampleCsv);
-    EXPECT_EQ(result.races_written, 3);
-    ExpectSameFiles(out_, kSamples / ("csv_" + type));
-    EXPECT_EQ(result.messages, std::vector<std::string>{"処理終了しました"});
+    EXPECT_EQ(Convert(kSample).messages, Lines{"処理終了しました"});
+    ExpectSameFiles(out_, kSample.parent_path() / ("csv_" + type));
     ASSERT_EQ(host_.progress_captions.size(), 4u);
-    EXPECT_EQ(host_.progress_captions[0],
-              "【 " + (kSamples / kSampleCsv).string() + " 】オッズデータ取り込み中");
+    EXPECT_EQ(host_.progress_captions[0], "【 " + kSample.string() + " 】オッズデータ取り込み中");
     EXPECT_EQ(host_.progress_captions[2], "【  3 情報中  2 情報目 】を処理中です。");
   }
 }
 
 TEST_F(OddsCsvTest, RaceCardsOfBothEnvironmentsAndTheirMessages) {
-  const std::string no_file =
+  const std::string file =
       "該当する出馬表ファイルが見つかりません。\r\nタイトルなどが空白になります。";
-  const std::string no_record =
+  const std::string record =
       "該当する出馬表レコードが見つかりません。\r\nタイトルなどが空白になります。";
   const std::string blank = Join({std::string(28, ' '), std::string(64, ' '), "10"});
   const std::string found =
       Join({SjisField("ﾀﾞｰﾋﾞｰ", 28), SjisField("サラ系４歳オープン", 64), "10"});
   struct Case {
-    std::string environment, folder, stem;  // where the race cards are written
-    std::vector<std::string> messages;      // before the end message
-    std::string race10;                     // its name and conditions
+    std::string environment, folder, stem;  // where the race cards are
+    bool without_10;
+    Lines messages;      // before the end message
+    std::string race10;  // its header fields
   };
   const std::vector<Case> cases = {
-      {"ORIGINAL", "DATA", "東京19980510", {}, found},
-      {"ORIGINAL", "DATA", "東京19980509", {no_file, no_file, no_file}, blank},
-      {"TARGET", "FILE/DDATA", "980510全", {}, found},
-      {"TARGET", "FILE/DDATA", "980510東", {}, found},
-      {"TARGET", "FILE/DDATA", "980510中", {no_file, no_file, no_file}, blank},
-      {"TARGET", "DATA", "東京19980510", {no_file, no_file, no_file}, blank},
+      {"ORIGINAL", "DATA", "東京19980510", false, {}, found},
+      {"ORIGINAL", "DATA", "東京19980510", true, {record}, blank},
+      {"ORIGINAL", "DATA", "東京19980509", false, {file, file, file}, blank},
+      {"TARGET", "FILE/DDATA", "980510全", false, {}, found},
+      {"TARGET", "FILE/DDATA", "980510東", false, {}, found},
+      {"TARGET", "FILE/DDATA", "980510中", false, {file, file, file}, blank},
+      {"TARGET", "DATA", "東京19980510", false, {file, file, file}, blank},
   };
   for (const Case& c : cases) {
     fs::remove_all(temp_.path());
     fs::create_directories(out_);
     settings_.Set(keys::kStartup, keys::kEnvironment, c.environment);
-    WriteMeeting(temp_.path() / c.folder, c.stem, Cards(), {});
-    std::vector<std::string> expected = c.messages;
+    WriteCards(c.folder, c.stem, c.without_10);
+    Lines expected = c.messages;
     expected.push_back("処理終了しました");
-    EXPECT_EQ(Convert(kSamples / kSampleCsv).messages, expected) << c.stem;
-    EXPECT_EQ(NameAndConditions("ZO-58A.JRA"), c.race10) << c.stem;
+    EXPECT_EQ(Convert(kSample).messages, expected) << c.stem;
+    EXPECT_EQ(Header("ZO-58A.JRA"), c.race10) << c.stem;
+    if (&c != &cases[0]) continue;
+    EXPECT_EQ(Header("ZO-581.JRA"), Join({Sjis("ＮＨＫマイルカップ　　　　　"),
+                                          SjisField("サラ系４歳５００万下", 64), "08"}));
   }
-  // A file without race 10's record; race 1's class of the oldest group alone.
-  std::vector<RaceCardFields> cards = Cards();
-  cards.erase(cards.begin() + 1);
-  WriteMeeting(temp_.path() / "FILE/DDATA", "980510全", cards, {});
-  EXPECT_EQ(Convert(kSamples / kSampleCsv).messages[0], no_record);
-  EXPECT_EQ(NameAndConditions("ZO-58A.JRA"), blank);
-  EXPECT_EQ(NameAndConditions("ZO-581.JRA"), Join({Sjis("ＮＨＫマイルカップ　　　　　"),
-                                                   SjisField("サラ系４歳５００万下", 64), "08"}));
 }
 
 TEST_F(OddsCsvTest, BadFilesAreToldWithFileAndLine) {
-  WriteMeeting(temp_.path() / "DATA", "東京19980510", Cards(), {});
-  const auto lines = SplitLines(ReadFile(kSamples / kSampleCsv));
-  const auto csv = [&](const std::string& name, size_t cut, const std::string& line) {
-    std::vector<std::string> l(lines.begin(), lines.begin() + cut);
-    l.push_back(line);
+  WriteCards("DATA", "東京19980510");
+  const Lines lines = SplitLines(ReadFile(kSample));
+  // The sample's first `keep` lines and then `line` ("-" for an empty file).
+  const auto csv = [&](const std::string& name, size_t keep, const std::string& line) {
     std::string text;
-    for (const auto& s : l) text += s + "\r\n";
-    return temp_.Write(name, line == "-" ? "" : text);
+    for (size_t i = 0; i < keep; ++i) text += lines[i] + "\r\n";
+    return temp_.Write(name, line == "-" ? "" : text + line + "\r\n");
   };
-  const std::string stop = "\r\nこのファイルの変換を中止しました。";
   struct Case {
     fs::path file;
     std::string message;
-    size_t files;
+    size_t files;  // written before the failure
   };
   const std::vector<Case> cases = {
-      {csv("OD980510.CSV", 9, lines[9].substr(0, 23) + "xx"),
+      {csv("a/OD980510.CSV", 9, lines[9].substr(0, 23) + "xx"),
        "10行目：馬番または枠番が読めません。", 1},
-      {csv("OD980511.CSV", 8, "05983899,00,08"), "9行目：レース番号または開催日目が読めません。",
+      {csv("b/OD980510.CSV", 8, "05983899,00,08"), "9行目：レース番号または開催日目が読めません。",
        1},
-      {csv("OD980512.CSV", 8, lines[8].substr(0, 12) + "  "), "9行目：出走頭数が読めません。", 1},
-      {csv("OD980513.CSV", 0, "-"), "オッズの行がありません。", 0},
+      {csv("c/OD980510.CSV", 8, lines[8].substr(0, 12)), "9行目：出走頭数が読めません。", 1},
+      {csv("d/OD980510.CSV", 0, "-"), "オッズの行がありません。", 0},
       {csv("ODX.CSV", 1, ""), "ファイル名から開催日が読めません（OD + 年月日6桁 + .CSV）。", 0},
   };
   for (const Case& c : cases) {
-    fs::remove_all(out_);
-    fs::create_directories(out_);
     const OddsCsvResult result = Convert(c.file);
-    EXPECT_EQ(result.messages.back(), "ファイル：" + c.file.string() + "\r\n" + c.message + stop);
+    EXPECT_EQ(result.messages, Lines{"ファイル：" + c.file.string() + "\r\n" + c.message +
+                                     "\r\nこのファイルの変換を中止しました。"});
     EXPECT_EQ(result.files_written.size(), c.files) << c.message;
   }
   // A venue that is not one of the ten: its race is left out, the others converted.
-  const fs::path odd = csv("v/OD980510.CSV", 8, "11" + lines[8].substr(2));
+  const fs::path odd = csv("e/OD980510.CSV", 8, "11" + lines[8].substr(2));
   const OddsCsvResult result = Convert(odd);
   EXPECT_EQ(result.messages[0],
             "ファイル：" + odd.string() +
                 "\r\n9行目：開催場コード「11」が不明です。\r\nこのレースは変換しません。");
   EXPECT_EQ(result.races_written, 1);
-  EXPECT_EQ(result.races_skipped, 1);
 }
 
 }  // namespace

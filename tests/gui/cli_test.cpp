@@ -137,13 +137,14 @@ class CliTest : public QObject {
     Run help = RunIn(Path(dir), {"--help"});
     QCOMPARE(help.status, 0);
     QVERIFY(help.err.empty());
-    for (const char* piece : {"--settings FILE", "--yes", "--utf8", "--no-splash", "--help",
-                              "settings get [SECTION/]KEY", "settings set [SECTION/]KEY VALUE",
-                              "pat-run --market M|D|S --format 0|1|2"}) {
+    for (const char* piece :
+         {"--settings FILE", "--yes", "--utf8", "--no-splash", "--help",
+          "settings get [SECTION/]KEY", "settings set [SECTION/]KEY VALUE",
+          "pat-run --market M|D|S --format 0|1|2", "convert-log FILE...", "convert-csv FILE..."}) {
       QVERIFY2(help.out.find(piece) != std::string::npos, piece);
     }
     // Commands that are not built are not offered.
-    QVERIFY(help.out.find("convert-log") == std::string::npos);
+    QVERIFY(help.out.find("extract") == std::string::npos);
     QVERIFY(fs::is_empty(Path(dir)));
   }
 

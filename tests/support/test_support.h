@@ -31,6 +31,7 @@ class ScriptedHost : public Host {
 
   std::vector<Message> messages;
   std::vector<std::string> initial_texts;  // of each input box
+  std::vector<FileDialogRequest> open_requests;
   std::vector<FileDialogRequest> save_requests;
   std::vector<std::string> progress_captions;
   std::vector<int> progress_values;
@@ -39,6 +40,7 @@ class ScriptedHost : public Host {
   int yields = 0;
   bool progress_shown = false;
   bool busy = false;
+  std::vector<bool> busy_calls;  // every SetBusy, in order
 
   void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
   bool AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) override;
@@ -50,7 +52,10 @@ class ScriptedHost : public Host {
   void SetProgressCaption(std::string_view caption) override;
   void SetProgressValue(int value) override;
   void CloseProgress() override;
-  void SetBusy(bool on) override { busy = on; }
+  void SetBusy(bool on) override {
+    busy = on;
+    busy_calls.push_back(on);
+  }
   void Yield() override { ++yields; }
   void SetClipboardText(std::string_view text) override;
 };

@@ -74,13 +74,6 @@ TEST_F(ForumLogTest, PostedOddsTextReadsBackToThePatSlots) {
     RaceCardFields& card = cards[r - 1];
     card.race_number = TwoDigits(r);
     card.entries = MakeEntries(n);
-    // Header lines with an edition number, a one-digit class limit, a steeplechase and a
-    // race name of half-width katakana.
-    if (r == 1) card.edition = "065";
-    if (r == 2) card.class_codes = {"005", "000", "000", "000"};
-    if (r == 3) card.course = "51", card.class_codes = {"000", "999", "999", "000"};
-    if (r == 4) card.race_name = "ＮＨＫﾏｲﾙｶｯﾌﾟ";
-
     pat::ZoContent zo = ZoFor(card, n);
     std::array<int, 9> in_bracket{};
     for (const auto& e : card.entries) ++in_bracket[std::stoul(e.bracket)];

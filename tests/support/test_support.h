@@ -83,9 +83,7 @@ std::string Sjis(std::string_view utf8);
 std::string SjisField(std::string_view utf8, size_t bytes);
 // Overwrites `bytes` into `record` at `offset` (building fixed-length records).
 void Put(std::string& record, size_t offset, std::string_view bytes);
-// Compares the files of `written` byte for byte with those of the golden folder `golden`
-// (same names, same bytes). With MIRTOTE_UPDATE_GOLDEN set in the environment the golden
-// folder is replaced by the written files instead.
+// The files of `written` are those of the golden folder `golden`: same names, same bytes.
 void ExpectSameFiles(const fs::path& written, const fs::path& golden);
 // Fields joined with "|", so that a field boundary in the wrong place shows in a comparison.
 std::string Join(std::initializer_list<std::string_view> fields);

@@ -88,7 +88,6 @@ TEST_F(OddsCsvTest, RaceCardsOfBothEnvironmentsAndTheirMessages) {
       {"TARGET", "FILE/DDATA", "980510全", false, {}, found},
       {"TARGET", "FILE/DDATA", "980510東", false, {}, found},
       {"TARGET", "FILE/DDATA", "980510中", false, {file, file, file}, blank},
-      {"TARGET", "DATA", "東京19980510", false, {file, file, file}, blank},
   };
   for (const Case& c : cases) {
     fs::remove_all(temp_.path());
@@ -141,6 +140,17 @@ TEST_F(OddsCsvTest, BadFilesAreToldWithFileAndLine) {
             "ファイル：" + odd.string() +
                 "\r\n9行目：開催場コード「11」が不明です。\r\nこのレースは変換しません。");
   EXPECT_EQ(result.races_written, 1);
+}
+
+TEST_F(OddsCsvTest, MissingHorseLineLeavesItsPairsBlankInTheirOwnSlots) {
+  Lines lines = SplitLines(ReadFile(kSample));
+  lines.erase(lines.begin() + 9);  // race 10, horse 2: pairs (2,3) to (2,10) are slots 10-17
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  Convert(temp_.Write("OD980510.CSV", text));
+  const std::string uo = ReadFile(out_ / "UO-58A.JRA");
+  EXPECT_EQ(uo.substr(142 + 12 * 9, 12 * 8), std::string(12 * 8, ' '));
+  EXPECT_EQ(uo.substr(142 + 12 * 18, 12), "0 3- 5  30.5");
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 
 namespace mirtote::app {
 
-void RunForumLogConversion(AppContext&) {}
-void RunOddsCsvConversion(AppContext&) {}
 void OpenResultsSelection(AppContext&) {}
 
 }  // namespace mirtote::app

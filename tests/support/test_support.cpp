@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "text/cp932.h"
@@ -163,6 +164,18 @@ std::string TableDiff(const fs::path& relative, const TableLookup& compute) {
              "\"\n";
   }
   return GoldenDiff(table, relative, "\n");
+}
+
+void ExpectSameFiles(const fs::path& written, const fs::path& golden) {
+  const auto names = [](const fs::path& folder) {
+    std::set<std::string> list;
+    for (const auto& entry : fs::directory_iterator(folder)) list.insert(entry.path().filename());
+    return list;
+  };
+  ASSERT_EQ(names(written), names(golden)) << golden;
+  for (const auto& name : names(golden)) {
+    EXPECT_EQ(ReadFile(written / name), ReadFile(golden / name)) << golden / name;
+  }
 }
 
 std::string Join(std::initializer_list<std::string_view> fields) {

@@ -42,6 +42,7 @@ class ScriptedHost : public Host {
   int yields = 0;
   bool progress_shown = false;
   bool busy = false;
+  std::vector<bool> busy_calls;  // every SetBusy, in order
 
   void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
   bool AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) override;
@@ -58,7 +59,10 @@ class ScriptedHost : public Host {
   }
   void SetProgressValue(int value) override { progress_values.push_back(value); }
   void CloseProgress() override { progress_shown = false; }
-  void SetBusy(bool on) override { busy = on; }
+  void SetBusy(bool on) override {
+    busy = on;
+    busy_calls.push_back(on);
+  }
   void Yield() override { ++yields; }
   void SetClipboardText(std::string_view text) override {
     clipboard = text;
@@ -103,6 +107,8 @@ std::string Sjis(std::string_view utf8);
 std::string SjisField(std::string_view utf8, size_t bytes);
 // Overwrites `bytes` into `record` at `offset` (building fixed-length records).
 void Put(std::string& record, size_t offset, std::string_view bytes);
+// The files of `written` are those of the golden folder `golden`: same names, same bytes.
+void ExpectSameFiles(const fs::path& written, const fs::path& golden);
 // Fields joined with "|", so that a field boundary in the wrong place shows in a comparison.
 std::string Join(std::initializer_list<std::string_view> fields);
 

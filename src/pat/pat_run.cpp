@@ -55,7 +55,22 @@ std::string ProgressText(int file_count, int ordinal, const char* ending) {
          " ﾌｧｲﾙ目 】" + ending;
 }
 
+// Files named in the message about unreadable files; the rest are counted.
+constexpr size_t kFailuresShown = 10;
+
+void ReportReadFailures(Host& host, const std::vector<std::string>& failures) {
+  if (failures.empty()) return;
+  std::string text = "読み込めないファイルがありました。\r\n";
+  for (size_t i = 0; i < failures.size() && i < kFailuresShown; ++i) text += failures[i] + "\r\n";
+  if (failures.size() > kFailuresShown) {
+    text += "ほか " + std::to_string(failures.size() - kFailuresShown) + " ファイル\r\n";
+  }
+  text += "読み込めないファイルを除いて処理しました。";
+  host.ShowMessage(text, "ファイル読み込み確認", MessageIcon::kExclamation);
+}
+
 void ReportMissingFiles(Host& host, const PatRunResult& result) {
+  ReportReadFailures(host, result.read_failures);
   if (result.race_card_missing) {
     host.ShowMessage(
         "該当する出馬表ファイルが無いようです。\r"
@@ -74,8 +89,8 @@ void ReportMissingFiles(Host& host, const PatRunResult& result) {
 
 // A PAT installation folder that is not there would otherwise look like a folder without
 // odds files; the user is told which folder was looked for.
-void ReportMissingFolder(Host& host, const std::filesystem::path& folder) {
-  host.ShowMessage("PATインストールフォルダが見つかりません。\r\n" + text::PathText(folder) +
+void ReportMissingFolder(Host& host, const std::string& folder_text) {
+  host.ShowMessage("PATインストールフォルダが見つかりません。\r\n" + folder_text +
                        "\r\nフォルダ設定を確認してください。",
                    "PATフォルダ確認", MessageIcon::kExclamation);
 }
@@ -146,10 +161,20 @@ class OddsRun {
       RaceText text = BuildRaceText({result_.pat_folder, zo_name, advance_sale}, session_, carry_);
       result_.race_card_missing |= text.race_card_missing;
       result_.jockey_missing |= text.jockey_missing;
+      NoteReadFailures(text.read_failures);
       if (!text.built) continue;
-      text.text += BuildOddsTables(result_.pat_folder, zo_name, uo_name);
+      std::vector<std::string> table_failures;
+      text.text += BuildOddsTables(result_.pat_folder, zo_name, uo_name, &table_failures);
+      NoteReadFailures(table_failures);
       posting_.Post(text.subject_line, text.text);
       ++result_.races_posted;
+    }
+  }
+
+  // Each file once, however many races met it.
+  void NoteReadFailures(const std::vector<std::string>& failures) {
+    for (const std::string& failure : failures) {
+      if (noted_failures_.insert(failure).second) result_.read_failures.push_back(failure);
     }
   }
 
@@ -159,6 +184,7 @@ class OddsRun {
   PatRunResult result_;
   RaceTextCarry carry_;
   PostingRun posting_;
+  std::unordered_set<std::string> noted_failures_;
 };
 
 }  // namespace
@@ -167,8 +193,9 @@ PatRunResult RunPatOdds(const PatRunRequest& request, const Session& session) {
   std::string setting = session.settings.GetOr(keys::kStartup, keys::kPatInstFolder, "File");
   std::filesystem::path folder = text::ResolveFolder(session.start_folder, setting);
   std::error_code error;
-  if (!std::filesystem::is_directory(folder, error)) {
-    ReportMissingFolder(session.host, folder);
+  const auto problem = text::FolderSettingProblem(setting);
+  if (problem || !std::filesystem::is_directory(folder, error)) {
+    ReportMissingFolder(session.host, problem ? *problem : text::PathText(folder));
     PatRunResult result;
     result.pat_folder = folder;
     result.folder_missing = true;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mirtote::pat {
 
@@ -54,6 +55,8 @@ struct PatRunResult {
   bool script_write_failed = false;   // some race's script could not be written
   bool race_card_missing = false;     // some race had no race card (reported)
   bool jockey_missing = false;        // some jockey name was not found (reported)
+  std::vector<std::string> read_failures;  // input files that could not be read, each named
+                                           // with the reason (reported); the run went on
 };
 
 }  // namespace mirtote::pat

@@ -22,6 +22,10 @@ void ReportWriteFailure(Host& host, const std::filesystem::path& file, const std
   host.ShowMessage(message, "スクリプトファイル確認", MessageIcon::kExclamation);
 }
 
+std::string OddsLogSetting(const Session& session) {
+  return session.settings.GetOr(keys::kStartup, keys::kOddsLogFolder, "File");
+}
+
 }  // namespace
 
 std::string PostingBlock(OutputFormat format, const std::string& subject_line,
@@ -42,7 +46,8 @@ std::filesystem::path ScriptFilePath(const Session& session, OutputFormat format
                                      const std::filesystem::path& current_folder) {
   if (format == OutputFormat::kClipboard) return {};
   const char* name = format == OutputFormat::kNifTerm ? kNifTermScript : kAirCraftScript;
-  std::string setting = session.settings.GetOr(keys::kStartup, keys::kOddsLogFolder, "File");
+  const std::string setting = OddsLogSetting(session);
+  if (text::FolderSettingProblem(setting)) return {};
   std::filesystem::path folder = text::ResolveFolder(current_folder, setting);
   // An existing script in another letter case is the one replaced.
   if (auto existing = text::FindIgnoringCase(folder, name)) return *existing;
@@ -61,7 +66,11 @@ PostOutcome PostingRun::Post(const std::string& subject_line, const std::string&
   }
   script_file_ = ScriptFilePath(session_, format_, current_folder_);
   std::string error;
-  if (text::WriteTextFile(script_file_, posted_text_, &error)) return PostOutcome::kPosted;
+  if (script_file_.empty()) {
+    error = text::FolderSettingProblem(OddsLogSetting(session_)).value_or("");
+  } else if (text::WriteTextFile(script_file_, posted_text_, &error)) {
+    return PostOutcome::kPosted;
+  }
   if (!write_failed_) ReportWriteFailure(session_.host, script_file_, error);
   write_failed_ = true;
   return PostOutcome::kWriteFailed;

@@ -34,13 +34,19 @@ struct FoundCard {
   std::string file_name;  // the race-card file that held it
 };
 
-// The first record with `key` over the race-card files of `data`, in name order.
-std::optional<FoundCard> FindRaceCard(const fs::path& data, std::string_view key) {
+// The first record with `key` over the race-card files of `data`, in name order. A file
+// that cannot be read is noted in `read_failures` and passed over.
+std::optional<FoundCard> FindRaceCard(const fs::path& data, std::string_view key,
+                                      std::vector<std::string>& read_failures) {
   if (key.size() != 8) return std::nullopt;
   for (const std::string& name : text::ListPlainFiles(data)) {
     if (!text::AsciiUpper(name).ends_with(kRaceCardSuffix)) continue;
-    auto file = text::RecordFile::Open(data / name, jravan::kRaceCardLength);
-    if (!file) continue;
+    std::string error;
+    auto file = text::RecordFile::Open(data / name, jravan::kRaceCardLength, &error);
+    if (!file) {
+      read_failures.push_back(error);
+      continue;
+    }
     for (size_t k = 1; k <= file->count(); ++k) {
       const std::string_view record = file->Record(k);
       if (jravan::RaceCardRecord::KeyOf(record) == key) {
@@ -51,11 +57,15 @@ std::optional<FoundCard> FindRaceCard(const fs::path& data, std::string_view key
   return std::nullopt;
 }
 
-// A record file of `data` found ignoring case; empty when missing or unreadable.
-text::RecordFile OpenRecords(const fs::path& data, std::string_view name, size_t length) {
+// A record file of `data` found ignoring case; empty when missing or unreadable, the latter
+// noted in `read_failures`.
+text::RecordFile OpenRecords(const fs::path& data, std::string_view name, size_t length,
+                             std::vector<std::string>& read_failures) {
   auto path = text::FindIgnoringCase(data, name);
   if (!path) return {};
-  auto file = text::RecordFile::Open(*path, length);
+  std::string error;
+  auto file = text::RecordFile::Open(*path, length, &error);
+  if (!file) read_failures.push_back(error);
   return file ? std::move(*file) : text::RecordFile{};
 }
 
@@ -94,13 +104,17 @@ RaceText BuildRaceText(const RaceTextRequest& request, const Session& session,
   }
   const auto zo_path = text::FindIgnoringCase(request.pat_folder, request.zo_name);
   if (!zo_path) return race;
-  const auto zo_bytes = text::ReadWholeFile(*zo_path);
-  if (!zo_bytes) return race;
+  std::string error;
+  const auto zo_bytes = ReadPatFile(*zo_path, &error);
+  if (!zo_bytes) {
+    race.read_failures.push_back(error);
+    return race;
+  }
   const ZoReader zo(*zo_bytes);
 
   const fs::path data = text::FindIgnoringCase(session.start_folder, kDataFolder)
                             .value_or(session.start_folder / kDataFolder);
-  const auto found = FindRaceCard(data, zo.RaceKey(carry.venue_code2));
+  const auto found = FindRaceCard(data, zo.RaceKey(carry.venue_code2), race.read_failures);
   if (!found) {
     race.race_card_missing = true;
     return race;
@@ -113,8 +127,10 @@ RaceText BuildRaceText(const RaceTextRequest& request, const Session& session,
       request.advance_sale ? std::string(kAdvanceSaleFetchTime) : FetchTime(*zo_path);
   const std::string horse_file =
       text::Left(found->file_name, kDayStemChars) + std::string(kHorseFileExtension);
-  const text::RecordFile horses = OpenRecords(data, horse_file, jravan::kHorseLength);
-  const text::RecordFile jockeys = OpenRecords(data, kJockeyFile, jravan::kJockeyLength);
+  const text::RecordFile horses =
+      OpenRecords(data, horse_file, jravan::kHorseLength, race.read_failures);
+  const text::RecordFile jockeys =
+      OpenRecords(data, kJockeyFile, jravan::kJockeyLength, race.read_failures);
 
   race.text += BuildRaceHeader(card, carry.venue_name, fetch_time);
   race.text += BuildHorseTable({card, zo, horses, jockeys}, session.host, race.jockey_missing);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "shell/session.h"
 
@@ -27,6 +28,7 @@ struct RaceTextCarry {
 struct RaceText {
   bool built = false;              // false: the race is left out (no race card, outside the
                                    // processing time window, no readable ZO file)
+  std::vector<std::string> read_failures;  // files that could not be read: name and reason
   std::string text;                // header lines, horse table and an empty line
   std::string subject_line;        // one-line title of the post
   bool race_card_missing = false;  // no race card has the race's key

@@ -30,6 +30,11 @@ int RunGui(int& argc, char** argv, const runtime::StartOptions& options) {
   const std::unique_ptr<runtime::QtSettingsStore> settings =
       runtime::QtSettingsStore::Open(options.settings_file);
   QtHost qt_host;
+  // A settings file the store cannot keep whole is refused before anything runs.
+  if (auto problem = settings->Problem()) {
+    qt_host.ShowMessage(*problem, "設定ファイル確認", MessageIcon::kCritical);
+    return 1;
+  }
   StartupAnswersHost host(qt_host);
   AppContext context{Session{{}, *settings, host}};
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/command_registry.h"
+#include "cli/deferred_settings_store.h"
 #include "cli/global_options.h"
 #include "cli/terminal_host.h"
 #include "runtime/qt_settings_store.h"
@@ -57,8 +58,11 @@ std::string UsageText() {
   return text;
 }
 
-int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::path& start_folder,
-                   std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunParsedCommandLine(const std::vector<std::string>& args,
+                         const std::filesystem::path& start_folder, std::ostream& out,
+                         std::ostream& err) {
   std::string error;
   std::optional<CommandLine> line = ParseCommandLine(args, error);
   if (!line) return UsageError(err, error);
@@ -74,28 +78,46 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
   const std::vector<std::string> command_args(line->command.begin() + 1, line->command.end());
   if (!command->Parse(command_args, error)) return UsageError(err, name + ": " + error);
 
-  try {
-    auto settings = runtime::QtSettingsStore::Open(line->options.settings_file);
-    if (auto problem = settings->Problem()) {
-      err << kProgram << ": " << TerminalLines(*problem);
-      return kExitFailed;
-    }
-    TerminalHost host(err, line->options.yes);
-    Session session{start_folder, *settings, host};
-    if (PrepareWorkFolders(session) != PrepareResult::kReady) return kExitFailed;
-
-    CommandContext context{session, host, line->options};
-    int status = command->Run(context, out, err);
-    out.flush();
-    if (auto problem = settings->Problem()) {
-      err << kProgram << ": " << TerminalLines(*problem);
-      return kExitFailed;
-    }
-    return status;
-  } catch (const std::exception& e) {
-    err << kProgram << ": " << name << ": " << e.what() << "\n";
+  // The settings file is checked before anything runs: one the store cannot keep whole is
+  // refused untouched.
+  auto settings = runtime::QtSettingsStore::Open(line->options.settings_file);
+  if (auto problem = settings->Problem()) {
+    err << kProgram << ": " << TerminalLines(*problem);
     return kExitFailed;
   }
+  // Values the start-up check defaults are stored only when the command stores something
+  // itself: a command that stores nothing leaves the settings file as it was.
+  DeferredSettingsStore deferred(*settings);
+  TerminalHost host(err, line->options.yes);
+  Session session{start_folder, deferred, host};
+  if (PrepareWorkFolders(session) != PrepareResult::kReady) return kExitFailed;
+  deferred.EndStartUp();
+
+  CommandContext context{session, host, line->options};
+  int status = command->Run(context, out, err);
+  out.flush();
+  if (auto problem = settings->Problem()) {
+    err << kProgram << ": " << TerminalLines(*problem);
+    return kExitFailed;
+  }
+  return status;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::path& start_folder,
+                   std::ostream& out, std::ostream& err) {
+  // Whatever escapes a command ends that command with a message, never the process.
+  try {
+    return RunParsedCommandLine(args, start_folder, out, err);
+  } catch (const std::exception& e) {
+    out.flush();
+    err << kProgram << ": " << e.what() << "\n";
+  } catch (...) {
+    out.flush();
+    err << kProgram << ": unknown failure\n";
+  }
+  return kExitFailed;
 }
 
 }  // namespace mirtote::cli

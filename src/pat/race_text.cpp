@@ -12,6 +12,7 @@
 #include "pat/text_columns.h"
 #include "shell/settings_keys.h"
 #include "text/chars.h"
+#include "text/cp932.h"
 #include "text/files.h"
 #include "text/number.h"
 
@@ -67,6 +68,20 @@ text::RecordFile OpenRecords(const fs::path& data, std::string_view name, size_t
   auto file = text::RecordFile::Open(*path, length, &error);
   if (!file) read_failures.push_back(error);
   return file ? std::move(*file) : text::RecordFile{};
+}
+
+// The first characters of a race-card file name, which the day's horse file shares. A name
+// that is not UTF-8 is taken as it came out of the archive, in CP932 bytes, and counted in
+// CP932 characters, so that the horse file is looked up under its own bytes.
+std::string DayStem(const std::string& file_name) {
+  if (text::IsValidUtf8(file_name)) return text::Left(file_name, kDayStemChars);
+  size_t end = 0;
+  for (size_t n = 0; n < kDayStemChars && end < file_name.size(); ++n) {
+    const bool pair = text::IsCp932LeadByte(static_cast<unsigned char>(file_name[end])) &&
+                      end + 1 < file_name.size();
+    end += pair ? 2 : 1;
+  }
+  return file_name.substr(0, end);
 }
 
 // The file's last-modified time in local time as "H:MM" with a space before a one-digit
@@ -125,8 +140,7 @@ RaceText BuildRaceText(const RaceTextRequest& request, const Session& session,
 
   const std::string fetch_time =
       request.advance_sale ? std::string(kAdvanceSaleFetchTime) : FetchTime(*zo_path);
-  const std::string horse_file =
-      text::Left(found->file_name, kDayStemChars) + std::string(kHorseFileExtension);
+  const std::string horse_file = DayStem(found->file_name) + std::string(kHorseFileExtension);
   const text::RecordFile horses =
       OpenRecords(data, horse_file, jravan::kHorseLength, race.read_failures);
   const text::RecordFile jockeys =

@@ -26,13 +26,13 @@ struct RaceTextCarry {
 
 // The top of one race's text, or why the race is left out.
 struct RaceText {
-  bool built = false;              // false: the race is left out (no race card, outside the
-                                   // processing time window, no readable ZO file)
+  bool built = false;                      // false: the race is left out (no race card, outside the
+                                           // processing time window, no readable ZO file)
   std::vector<std::string> read_failures;  // files that could not be read: name and reason
-  std::string text;                // header lines, horse table and an empty line
-  std::string subject_line;        // one-line title of the post
-  bool race_card_missing = false;  // no race card has the race's key
-  bool jockey_missing = false;     // some jockey name was not found
+  std::string text;                        // header lines, horse table and an empty line
+  std::string subject_line;                // one-line title of the post
+  bool race_card_missing = false;          // no race card has the race's key
+  bool jockey_missing = false;             // some jockey name was not found
 };
 
 // Finds the race card, applies the time window and builds the header and horse table.

@@ -18,7 +18,9 @@ class QtSettingsStore : public SettingsStore {
  public:
   // The per-user store.
   QtSettingsStore();
-  // An INI file (groups Startup and Form); created on the first write.
+  // An INI file (groups Startup and Form); created on the first write. A file the store
+  // could not keep whole (IniFileProblem) is refused: the store then reads nothing, writes
+  // nothing, and Problem() says why.
   explicit QtSettingsStore(const std::filesystem::path& ini_file);
   ~QtSettingsStore() override;
   QtSettingsStore(const QtSettingsStore&) = delete;
@@ -28,17 +30,19 @@ class QtSettingsStore : public SettingsStore {
   static std::unique_ptr<QtSettingsStore> Open(const std::optional<std::string>& ini_file);
 
   std::optional<std::string> Get(std::string_view section, std::string_view key) const override;
-  // Stores the value and writes the file at once.
+  // Stores the value and writes the file at once (not when the value is already stored).
   void Set(std::string_view section, std::string_view key, std::string_view value) override;
 
-  // Path of the file behind the store (UTF-8).
+  // Path of the file behind the store.
   std::string FilePath() const;
-  // A Japanese description of the last failure to read or write the file; nothing when
-  // every access worked.
+  // A Japanese description of why the file was refused, or of the last failure to read or
+  // write it; nothing when every access worked.
   std::optional<std::string> Problem() const;
 
  private:
-  std::unique_ptr<QSettings> settings_;
+  std::unique_ptr<QSettings> settings_;  // null when the file was refused
+  std::string file_path_;
+  std::optional<std::string> refusal_;
 };
 
 }  // namespace mirtote::runtime

@@ -57,7 +57,8 @@ void RemoveStaleTemps(const fs::path& folder, const std::string& prefix) {
     FileDescriptor fd(
         ::openat(dir_fd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid()) continue;
-    struct stat opened {}, named {};
+    struct stat opened {
+    }, named{};
     if (::fstat(fd.get(), &opened) != 0 || !S_ISREG(opened.st_mode)) continue;
     if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;  // its writer is still at work
     // Still the same file under that name (not renamed and replaced meanwhile).

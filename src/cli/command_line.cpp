@@ -80,7 +80,7 @@ int RunParsedCommandLine(const std::vector<std::string>& args,
 
   // The settings file is checked before anything runs: one the store cannot keep whole is
   // refused untouched.
-  auto settings = runtime::QtSettingsStore::Open(line->options.settings_file);
+  auto settings = runtime::QtSettingsStore::Open(line->options.settings_file, start_folder);
   if (auto problem = settings->Problem()) {
     err << kProgram << ": " << TerminalLines(*problem);
     return kExitFailed;

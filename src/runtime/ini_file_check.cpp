@@ -96,7 +96,11 @@ std::optional<std::string> IniFileProblem(const std::filesystem::path& file) {
   if (!bytes) return Refusal(file, error);
 
   std::string_view rest = *bytes;
-  if (rest.starts_with(kUtf8Bom)) rest.remove_prefix(kUtf8Bom.size());
+  // QSettings reads past a byte order mark but takes the file for damaged when it writes.
+  if (rest.starts_with(kUtf8Bom)) {
+    return Refusal(
+        file, "1 行目: 先頭に BOM（EF BB BF）があります（BOM なしの UTF-8 で保存してください）");
+  }
   std::string section;
   std::set<std::string> keys;
   for (size_t number = 1; !rest.empty(); ++number) {

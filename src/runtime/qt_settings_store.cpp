@@ -25,11 +25,11 @@ QString KeyPath(std::string_view section, std::string_view key) {
   return ToQString(section) + QLatin1Char('/') + ToQString(key);
 }
 
-// The INI file named on the command line, taken below the current folder when relative.
-std::filesystem::path AbsolutePath(const std::filesystem::path& file) {
-  std::error_code ec;
-  std::filesystem::path absolute = std::filesystem::absolute(file, ec);
-  return (ec ? file : absolute).lexically_normal();
+// The INI file named on the command line, taken below the start folder when relative.
+std::filesystem::path AbsolutePath(const std::filesystem::path& file,
+                                   const std::filesystem::path& base_folder) {
+  if (file.is_absolute() || base_folder.empty()) return file.lexically_normal();
+  return (base_folder / file).lexically_normal();
 }
 
 }  // namespace
@@ -46,8 +46,9 @@ QtSettingsStore::QtSettingsStore()
 }
 
 // The file is checked before QSettings sees it; a refused file is never opened by it.
-QtSettingsStore::QtSettingsStore(const std::filesystem::path& ini_file) {
-  const std::filesystem::path path = AbsolutePath(ini_file);
+QtSettingsStore::QtSettingsStore(const std::filesystem::path& ini_file,
+                                 const std::filesystem::path& base_folder) {
+  const std::filesystem::path path = AbsolutePath(ini_file, base_folder);
   file_path_ = path.string();
   refusal_ = IniFileProblem(path);
   if (!refusal_)
@@ -56,8 +57,9 @@ QtSettingsStore::QtSettingsStore(const std::filesystem::path& ini_file) {
 
 QtSettingsStore::~QtSettingsStore() = default;
 
-std::unique_ptr<QtSettingsStore> QtSettingsStore::Open(const std::optional<std::string>& ini_file) {
-  if (ini_file) return std::make_unique<QtSettingsStore>(std::filesystem::path(*ini_file));
+std::unique_ptr<QtSettingsStore> QtSettingsStore::Open(const std::optional<std::string>& ini_file,
+                                                       const std::filesystem::path& base_folder) {
+  if (ini_file) return std::make_unique<QtSettingsStore>(*ini_file, base_folder);
   return std::make_unique<QtSettingsStore>();
 }
 

@@ -18,16 +18,18 @@ class QtSettingsStore : public SettingsStore {
  public:
   // The per-user store.
   QtSettingsStore();
-  // An INI file (groups Startup and Form); created on the first write. A file the store
+  // An INI file (groups Startup and Form), taken below `base_folder` when relative; created
+  // on the first write. A file the store
   // could not keep whole (IniFileProblem) is refused: the store then reads nothing, writes
   // nothing, and Problem() says why.
-  explicit QtSettingsStore(const std::filesystem::path& ini_file);
+  QtSettingsStore(const std::filesystem::path& ini_file, const std::filesystem::path& base_folder);
   ~QtSettingsStore() override;
   QtSettingsStore(const QtSettingsStore&) = delete;
   QtSettingsStore& operator=(const QtSettingsStore&) = delete;
 
-  // The per-user store, or the INI file when one is given.
-  static std::unique_ptr<QtSettingsStore> Open(const std::optional<std::string>& ini_file);
+  // The per-user store, or the INI file when one is given (relative: below `base_folder`).
+  static std::unique_ptr<QtSettingsStore> Open(const std::optional<std::string>& ini_file,
+                                               const std::filesystem::path& base_folder);
 
   std::optional<std::string> Get(std::string_view section, std::string_view key) const override;
   // Stores the value and writes the file at once (not when the value is already stored).

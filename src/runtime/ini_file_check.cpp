@@ -27,6 +27,11 @@ bool IsHexDigit(char c) {
 // Why the value of a "key=value" line would not be read as written; nothing when it would.
 std::optional<std::string> ValueProblem(std::string_view value) {
   static constexpr std::string_view kEscapes = "abfnrtv\"'?\\01234567";
+  // A value starting with "@" names a type ("@Variant(...)"); the store writes "@@" for "@".
+  const std::string_view unquoted = value.starts_with('"') ? value.substr(1) : value;
+  if (unquoted.starts_with('@') && !unquoted.starts_with("@@")) {
+    return "「@」で始まる値は別の型として読まれます（「@」は「@@」と書きます）";
+  }
   bool quoted = false;
   for (size_t i = 0; i < value.size(); ++i) {
     const char c = value[i];

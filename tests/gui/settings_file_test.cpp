@@ -22,8 +22,7 @@ namespace {
 
 struct Run {
   int status;
-  std::string out;
-  std::string err;
+  std::string out, err;
 };
 
 Run RunIn(const fs::path& start, const std::vector<std::string>& args) {
@@ -46,10 +45,6 @@ std::string Refusal(const fs::path& file, const std::string& reason) {
          file.string() + "\n" + reason + "\n";
 }
 
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
 }  // namespace
 
 class SettingsFileTest : public QObject {
@@ -65,8 +60,8 @@ class SettingsFileTest : public QObject {
   }
 
   void filesTheStoreWouldDamageAreRefusedUntouched() {
-    QTemporaryDir dir;
-    const fs::path start = ReadyFolder(dir.path().toStdString());
+    mirtote::testing::TempFolder dir;
+    const fs::path start = ReadyFolder(dir.path());
     const fs::path ini = start / "s.ini";
     const std::string den_line = mirtote::testing::Sjis("0598381105100東京");
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -82,13 +77,15 @@ class SettingsFileTest : public QObject {
         {"[Startup]\nA=1\n[Form]\nA=1\n[Startup]\nA=2\n",
          "6 行目: 同じキーが前にもあります（一つしか残りません）"},
         {"[Startup] old\nA=1\n", "1 行目: 「[」で始まる行が「]」で終わっていません"},
+        {"[Form]\nTop=@Variant(x)\n",
+         "2 行目: 「@」で始まる値は別の型として読まれます（「@」は「@@」と書きます）"},
         {"\xef\xbb\xbf[Startup]\n",
          "1 行目: 先頭に BOM（EF BB BF）があります（BOM なしの UTF-8 で保存してください）"},
         {std::string("[Startup]\nA=\0\1\2\n", 15),
          "2 行目: 制御文字があります（設定ファイルではないようです）"},
     };
     for (const auto& [bytes, reason] : cases) {
-      WriteBytes(ini, bytes);
+      std::ofstream(ini, std::ios::binary) << bytes;
       for (const std::vector<std::string>& command :
            {std::vector<std::string>{"get", "PatType"}, {"set", "PatType", "PAT95"}}) {
         std::vector<std::string> args = {"--settings", ini.string(), "settings"};
@@ -112,14 +109,14 @@ class SettingsFileTest : public QObject {
   }
 
   void aCommandThatStoresNothingNeverWritesTheFile() {
-    QTemporaryDir dir;
-    const fs::path start = ReadyFolder(dir.path().toStdString());
+    mirtote::testing::TempFolder dir;
+    const fs::path start = ReadyFolder(dir.path());
     const fs::path ini = start / "s.ini";
     // What the store itself writes (quotes, escapes) and a hand-kept layout are kept as well.
     const std::string bytes =
         "[Startup]\r\nPatType=PAT31\r\n\r\nCsvFolder=\"C:\\\\TARGET, A\"\r\n"
-        "Tab=a\\tb\r\n[Form]\r\nTop = 1200\r\n";
-    WriteBytes(ini, bytes);
+        "Tab=a\\tb\r\nMark=@@x\r\n[Form]\r\nTop = 1200\r\n";
+    std::ofstream(ini, std::ios::binary) << bytes;
     const Run get = RunIn(start, {"--settings", ini.string(), "settings", "get", "CsvFolder"});
     QCOMPARE(get.status, 0);
     QCOMPARE(QString::fromStdString(get.out), QStringLiteral("C:\\TARGET, A\n"));
@@ -135,7 +132,6 @@ class SettingsFileTest : public QObject {
   }
 
   void aStartFolderNamedInOtherBytesIsUsedAsItIs() {
-    // (Qt's own temporary folder could not remove a name that is not UTF-8.)
     mirtote::testing::TempFolder dir;
     const fs::path parent = dir.path();
     const fs::path start = parent / "\x8a\x4a\x8e\x6e";  // 開始 in CP932

@@ -2,6 +2,8 @@
 // What the main window shares with every window and operation it starts; it lives as long
 // as the program.
 
+#include <functional>
+
 #include "shell/session.h"
 #include "ui/dialog_context.h"
 
@@ -32,6 +34,12 @@ class RunningCommand {
  private:
   bool& flag_;
 };
+
+// Runs `command` as the one command running, when CanStartCommand allows. A failure that
+// escapes it (an exception: out of memory, a fault in a library) ends that command only: the
+// busy pointer and the progress window are taken down, the user is told, and the program
+// keeps running.
+void RunGuardedCommand(AppContext& context, const std::function<void()>& command);
 
 // What the program's dialogs get of the context: the session, the command guard and the
 // exit confirmation.

@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <filesystem>
+#include <system_error>
 
 #include "app/app_context.h"
 #include "app/app_fonts.h"
@@ -27,9 +29,16 @@ int RunGui(int& argc, char** argv, const runtime::StartOptions& options) {
   }
   InstallApplicationFonts();
 
+  // A relative settings file is taken below the folder the program was started in.
+  std::error_code ec;
   const std::unique_ptr<runtime::QtSettingsStore> settings =
-      runtime::QtSettingsStore::Open(options.settings_file);
+      runtime::QtSettingsStore::Open(options.settings_file, std::filesystem::current_path(ec));
   QtHost qt_host;
+  // A settings file the store cannot keep whole is refused before anything runs.
+  if (auto problem = settings->Problem()) {
+    qt_host.ShowMessage(*problem, "設定ファイル確認", MessageIcon::kCritical);
+    return 1;
+  }
   StartupAnswersHost host(qt_host);
   AppContext context{Session{{}, *settings, host}};
 

@@ -249,9 +249,7 @@ void Main_Form::ChooseOption(const char* key, const char* value) {
 }
 
 void Main_Form::RunCommand(const std::function<void()>& command) {
-  if (!CanStartCommand(context_)) return;
-  RunningCommand running(context_);
-  command();
+  RunGuardedCommand(context_, command);
 }
 
 void Main_Form::RunOperation(const MainFormOperations::Operation& operation) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/command_registry.h"
+#include "cli/deferred_settings_store.h"
 #include "cli/global_options.h"
 #include "cli/terminal_host.h"
 #include "runtime/qt_settings_store.h"
@@ -83,8 +84,11 @@ std::string UsageText() {
   return text;
 }
 
-int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::path& start_folder,
-                   std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunParsedCommandLine(const std::vector<std::string>& args,
+                         const std::filesystem::path& start_folder, std::ostream& out,
+                         std::ostream& err) {
   std::string error;
   std::optional<CommandLine> line = ParseCommandLine(args, error);
   if (!line) return UsageError(err, error);
@@ -108,37 +112,55 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
   }
   if (!command->Parse(command_args, error)) return UsageError(err, name + ": " + error);
 
-  try {
-    auto settings = runtime::QtSettingsStore::Open(line->options.settings_file);
-    if (auto problem = settings->Problem()) {
-      err << kProgram << ": " << TerminalLines(*problem);
+  std::filesystem::path folder = start_folder;
+  if (line->options.start_folder) {
+    folder = std::filesystem::absolute(start_folder / *line->options.start_folder);
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+      err << kProgram << ": 開始フォルダがありません: " << *line->options.start_folder << "\n";
       return kExitFailed;
     }
-    TerminalHost host(err, line->options.yes);
-    std::filesystem::path folder = start_folder;
-    if (line->options.start_folder) {
-      folder = std::filesystem::absolute(start_folder / *line->options.start_folder);
-      std::error_code error;
-      if (!std::filesystem::is_directory(folder, error)) {
-        err << kProgram << ": 開始フォルダがありません: " << *line->options.start_folder << "\n";
-        return kExitFailed;
-      }
-    }
-    Session session{folder, *settings, host};
-    if (PrepareWorkFolders(session) != PrepareResult::kReady) return kExitFailed;
-
-    CommandContext context{session, host, line->options};
-    int status = command->Run(context, out, err);
-    out.flush();
-    if (auto problem = settings->Problem()) {
-      err << kProgram << ": " << TerminalLines(*problem);
-      return kExitFailed;
-    }
-    return status;
-  } catch (const std::exception& e) {
-    err << kProgram << ": " << name << ": " << e.what() << "\n";
+  }
+  // The settings file is checked before anything runs: one the store cannot keep whole is
+  // refused untouched.
+  auto settings = runtime::QtSettingsStore::Open(line->options.settings_file, folder);
+  if (auto problem = settings->Problem()) {
+    err << kProgram << ": " << TerminalLines(*problem);
     return kExitFailed;
   }
+  // Values the start-up check defaults are stored only when the command stores something
+  // itself: a command that stores nothing leaves the settings file as it was.
+  DeferredSettingsStore deferred(*settings);
+  TerminalHost host(err, line->options.yes);
+  Session session{folder, deferred, host};
+  if (PrepareWorkFolders(session) != PrepareResult::kReady) return kExitFailed;
+  deferred.EndStartUp();
+
+  CommandContext context{session, host, line->options};
+  int status = command->Run(context, out, err);
+  out.flush();
+  if (auto problem = settings->Problem()) {
+    err << kProgram << ": " << TerminalLines(*problem);
+    return kExitFailed;
+  }
+  return status;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::path& start_folder,
+                   std::ostream& out, std::ostream& err) {
+  // Whatever escapes a command ends that command with a message, never the process.
+  try {
+    return RunParsedCommandLine(args, start_folder, out, err);
+  } catch (const std::exception& e) {
+    out.flush();
+    err << kProgram << ": " << e.what() << "\n";
+  } catch (...) {
+    out.flush();
+    err << kProgram << ": unknown failure\n";
+  }
+  return kExitFailed;
 }
 
 }  // namespace mirtote::cli

@@ -67,9 +67,11 @@ int PatRunCommand::Run(CommandContext& context, std::ostream& out, std::ostream&
   if (!result.script_file.empty()) {
     err << "投稿スクリプトファイル: " << text::PathText(result.script_file) << "\n";
   }
-  // A missing PAT folder ends the run early; a script file that could not be written does
-  // not end it, but the file is not what the caller asked for.
-  return result.script_write_failed || result.folder_missing ? kExitFailed : kExitOk;
+  // A missing PAT folder ends the run early; a script file that could not be written or an
+  // input file that could not be read does not end it, but the output is not what the
+  // caller asked for.
+  const bool incomplete = result.script_write_failed || !result.read_failures.empty();
+  return incomplete || result.folder_missing ? kExitFailed : kExitOk;
 }
 
 }  // namespace mirtote::cli

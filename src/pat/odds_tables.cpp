@@ -26,10 +26,15 @@ constexpr std::string_view kBracketDashes = "----";
 constexpr std::string_view kQuinellaDashes = "-----";
 constexpr int kNoBracketColumns = 40;  // rows past 8 in the block beside the bracket cells
 
-std::optional<std::string> ReadFile(const std::filesystem::path& folder, const std::string& name) {
+// The bytes of a PAT file of `folder`; empty when missing or unreadable, the latter noted.
+std::string ReadFile(const std::filesystem::path& folder, const std::string& name,
+                     std::vector<std::string>* read_failures) {
   auto path = text::FindIgnoringCase(folder, name);
-  if (!path) return std::nullopt;
-  return text::ReadWholeFile(*path);
+  if (!path) return {};
+  std::string error;
+  auto bytes = ReadPatFile(*path, &error);
+  if (!bytes && read_failures) read_failures->push_back(error);
+  return bytes.value_or(std::string());
 }
 
 // A cell from an odds field of `width` bytes: no odds and the marker give dashes; odds
@@ -156,12 +161,11 @@ std::string BuildOddsTables(std::string_view zo_bytes, std::string_view uo_bytes
 }
 
 std::string BuildOddsTables(const std::filesystem::path& pat_folder, const std::string& zo_name,
-                            const std::string& uo_name) {
-  // A missing or short file reads as no odds: its cells stay dashes.
-  const std::string zo_bytes = ReadFile(pat_folder, zo_name).value_or(std::string());
-  const std::string uo_bytes = NeedsQuinellaFile(zo_bytes)
-                                   ? ReadFile(pat_folder, uo_name).value_or(std::string())
-                                   : std::string();
+                            const std::string& uo_name, std::vector<std::string>* read_failures) {
+  const std::string zo_bytes = ReadFile(pat_folder, zo_name, read_failures);
+  // The UO file is read only when its odds are shown.
+  const std::string uo_bytes =
+      NeedsQuinellaFile(zo_bytes) ? ReadFile(pat_folder, uo_name, read_failures) : "";
   return BuildOddsTables(zo_bytes, uo_bytes);
 }
 

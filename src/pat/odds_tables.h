@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mirtote::pat {
 
@@ -15,8 +16,10 @@ std::string BuildOddsTables(std::string_view zo_bytes, std::string_view uo_bytes
 bool NeedsQuinellaFile(std::string_view zo_bytes);
 
 // The tables of a race, from its ZO and UO files looked up in `pat_folder` ignoring ASCII
-// case; a missing or short file reads as no odds.
+// case; a missing file reads as no odds. So does a file that cannot be read (see
+// ReadPatFile), which is also added to `read_failures` (file and reason) when given.
 std::string BuildOddsTables(const std::filesystem::path& pat_folder, const std::string& zo_name,
-                            const std::string& uo_name);
+                            const std::string& uo_name,
+                            std::vector<std::string>* read_failures = nullptr);
 
 }  // namespace mirtote::pat

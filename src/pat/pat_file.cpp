@@ -4,6 +4,7 @@
 
 #include "text/chars.h"
 #include "text/cp932.h"
+#include "text/files.h"
 #include "text/number.h"
 
 namespace mirtote::pat {
@@ -319,6 +320,19 @@ std::string_view QuinellaField(std::string_view bytes, int k, size_t inner, size
 }
 
 }  // namespace
+
+std::optional<std::string> ReadPatFile(const std::filesystem::path& path, std::string* error) {
+  auto bytes = text::ReadWholeFile(path, kMaxPatFileSize, error);
+  if (bytes && bytes->size() < kHeaderSizePat95) {
+    // Without a whole header the file names no race: it is damaged, not merely empty.
+    if (error) {
+      *error = text::PathText(path) + " を読めません: ヘッダより短いファイルです（" +
+               std::to_string(bytes->size()) + " バイト）";
+    }
+    return std::nullopt;
+  }
+  return bytes;
+}
 
 std::string_view PatFileView::Field(size_t offset, size_t width) const {
   return text::ByteField(bytes_, offset, width);

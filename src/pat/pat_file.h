@@ -4,6 +4,7 @@
 // Two layouts, PAT95 and PAT31, which differ only in padding; every reader reads PAT95.
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -144,6 +145,16 @@ std::string BuildZoFile(const ZoContent& content, PatLayout layout);
 std::string BuildUoFile(const UoContent& content, PatLayout layout);
 
 // ---- reading (PAT95 layout) ----
+
+// Largest ZO or UO file read: a few times the longest layout, leaving room for stray bytes
+// after the end mark.
+inline constexpr size_t kMaxPatFileSize = 8192;
+
+// Reads a ZO or UO file whole: a regular file of at most kMaxPatFileSize bytes and at least
+// as long as a header. Nothing otherwise, with a Japanese text naming the file and the
+// reason in `error` when given.
+std::optional<std::string> ReadPatFile(const std::filesystem::path& path,
+                                       std::string* error = nullptr);
 
 // A read-only view of a PAT odds file's bytes. Fields beyond the end of a short file read
 // as empty (or shorter) text, and so does a slot number outside the file's slots; nothing

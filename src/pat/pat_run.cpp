@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "pat/odds_tables.h"
 #include "pat/pat_file.h"
@@ -38,9 +39,13 @@ struct FolderScan {
 
 FolderScan ScanPatFolder(const std::filesystem::path& folder) {
   FolderScan scan;
-  for (const std::string& name : text::ListPlainFiles(folder)) {
+  const text::FolderListing listing = text::ListFolder(folder);
+  // Any entry answers a name look-up, so that one that is not a file is read and named.
+  for (const std::string& name : listing.all_names) {
+    scan.actual_names.try_emplace(text::AsciiUpper(name), name);
+  }
+  for (const std::string& name : listing.plain_files) {
     std::string upper = text::AsciiUpper(name);
-    scan.actual_names.try_emplace(upper, name);
     if (!upper.starts_with("ZO") || !upper.ends_with("JRA")) continue;
     ++scan.file_count;
     const vocab::Venue* venue = VenueOfFileName(upper);
@@ -57,7 +62,22 @@ std::string ProgressText(int file_count, int ordinal, const char* ending) {
          " ﾌｧｲﾙ目 】" + ending;
 }
 
+// Files named in the message about unreadable files; the rest are counted.
+constexpr size_t kFailuresShown = 10;
+
+void ReportReadFailures(Host& host, const std::vector<std::string>& failures) {
+  if (failures.empty()) return;
+  std::string text = "読み込めないファイルがありました。\r\n";
+  for (size_t i = 0; i < failures.size() && i < kFailuresShown; ++i) text += failures[i] + "\r\n";
+  if (failures.size() > kFailuresShown) {
+    text += "ほか " + std::to_string(failures.size() - kFailuresShown) + " ファイル\r\n";
+  }
+  text += "読み込めないファイルを除いて処理しました。";
+  host.ShowMessage(text, "ファイル読み込み確認", MessageIcon::kExclamation);
+}
+
 void ReportMissingFiles(Host& host, const PatRunResult& result) {
+  ReportReadFailures(host, result.read_failures);
   if (result.race_card_missing) {
     host.ShowMessage(
         "該当する出馬表ファイルが無いようです。\r"
@@ -79,15 +99,15 @@ void ReportMissingFiles(Host& host, const PatRunResult& result) {
 void ReportEmptyWindow(const Session& session) {
   const std::string start = session.settings.GetOr(keys::kStartup, keys::kStartTime, "");
   const std::string end = session.settings.GetOr(keys::kStartup, keys::kEndTime, "");
-  session.host.ShowMessage("処理対象の発走時刻（" + start + "～" + end +
-                               "）のレースがありませんでした。",
-                           "確　認", MessageIcon::kExclamation);
+  session.host.ShowMessage(
+      "処理対象の発走時刻（" + start + "～" + end + "）のレースがありませんでした。", "確　認",
+      MessageIcon::kExclamation);
 }
 
 // A PAT installation folder that is not there would otherwise look like a folder without
 // odds files; the user is told which folder was looked for.
-void ReportMissingFolder(Host& host, const std::filesystem::path& folder) {
-  host.ShowMessage("PATインストールフォルダが見つかりません。\r\n" + text::PathText(folder) +
+void ReportMissingFolder(Host& host, const std::string& folder_text) {
+  host.ShowMessage("PATインストールフォルダが見つかりません。\r\n" + folder_text +
                        "\r\nフォルダ設定を確認してください。",
                    "PATフォルダ確認", MessageIcon::kExclamation);
 }
@@ -159,15 +179,18 @@ class OddsRun {
       if (!selected) continue;
 
       const std::filesystem::path zo_path = result_.pat_folder / zo_actual->second;
-      const auto zo_bytes = text::ReadWholeFile(zo_path);
+      std::string error;
+      const auto zo_bytes = ReadPatFile(zo_path, &error);
       if (!zo_bytes) {
         NoteVenue(zo_name, carry_);
+        NoteReadFailures({error});
         continue;
       }
       RaceText text =
           BuildRaceText({zo_path, *zo_bytes, zo_name, advance_sale}, session_, data_, carry_);
       result_.race_card_missing |= text.race_card_missing;
       result_.jockey_missing |= text.jockey_missing;
+      NoteReadFailures(text.read_failures);
       if (text.outside_window) ++races_outside_window_;
       if (!text.built) continue;
       std::string uo_bytes;
@@ -175,12 +198,23 @@ class OddsRun {
         const auto uo_actual = scan_.actual_names.find(
             PatFileName(PatKind::kUo, venue->code_char, day_char, RaceChar(race)));
         if (uo_actual != scan_.actual_names.end()) {
-          uo_bytes = text::ReadWholeFile(result_.pat_folder / uo_actual->second).value_or("");
+          auto uo = ReadPatFile(result_.pat_folder / uo_actual->second, &error);
+          if (uo)
+            uo_bytes = std::move(*uo);
+          else
+            NoteReadFailures({error});
         }
       }
       text.text += BuildOddsTables(*zo_bytes, uo_bytes);
       posting_.Post(text.subject_line, text.text);
       ++result_.races_posted;
+    }
+  }
+
+  // Each file once, however many races met it.
+  void NoteReadFailures(const std::vector<std::string>& failures) {
+    for (const std::string& failure : failures) {
+      if (noted_failures_.insert(failure).second) result_.read_failures.push_back(failure);
     }
   }
 
@@ -192,6 +226,7 @@ class OddsRun {
   RaceTextCarry carry_;
   PostingRun posting_;
   int races_outside_window_ = 0;
+  std::unordered_set<std::string> noted_failures_;
 };
 
 }  // namespace
@@ -200,8 +235,9 @@ PatRunResult RunPatOdds(const PatRunRequest& request, const Session& session) {
   std::string setting = session.settings.GetOr(keys::kStartup, keys::kPatInstFolder, "File");
   std::filesystem::path folder = text::ResolveFolder(session.start_folder, setting);
   std::error_code error;
-  if (!std::filesystem::is_directory(folder, error)) {
-    ReportMissingFolder(session.host, folder);
+  const auto problem = text::FolderSettingProblem(setting);
+  if (problem || !std::filesystem::is_directory(folder, error)) {
+    ReportMissingFolder(session.host, problem ? *problem : text::PathText(folder));
     PatRunResult result;
     result.pat_folder = folder;
     result.folder_missing = true;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mirtote::pat {
 
@@ -44,16 +45,18 @@ struct PatRunRequest {
 };
 
 struct PatRunResult {
-  std::filesystem::path pat_folder;   // the PAT installation folder the run read
-  bool folder_missing = false;        // that folder does not exist: the run ended there
-  int file_count = 0;                 // files found in it (ZO files; KS files for results)
-  int files_met = 0;                  // files met by the passes (processed or passed over)
-  int races_posted = 0;               // races whose block went into the posted text
-  std::string posted_text;            // everything posted; on the clipboard for kClipboard
-  std::filesystem::path script_file;  // the script written (kNifTerm, kAirCraft), if any race
-  bool script_write_failed = false;   // some race's script could not be written
-  bool race_card_missing = false;     // some race had no race card (reported)
-  bool jockey_missing = false;        // some jockey name was not found (reported)
+  std::filesystem::path pat_folder;        // the PAT installation folder the run read
+  bool folder_missing = false;             // that folder does not exist: the run ended there
+  int file_count = 0;                      // files found in it (ZO files; KS files for results)
+  int files_met = 0;                       // files met by the passes (processed or passed over)
+  int races_posted = 0;                    // races whose block went into the posted text
+  std::string posted_text;                 // everything posted; on the clipboard for kClipboard
+  std::filesystem::path script_file;       // the script written (kNifTerm, kAirCraft), if any race
+  bool script_write_failed = false;        // some race's script could not be written
+  bool race_card_missing = false;          // some race had no race card (reported)
+  bool jockey_missing = false;             // some jockey name was not found (reported)
+  std::vector<std::string> read_failures;  // input files that could not be read, each named
+                                           // with the reason (reported); the run went on
 };
 
 }  // namespace mirtote::pat

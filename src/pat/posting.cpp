@@ -23,6 +23,10 @@ void ReportWriteFailure(Host& host, const std::filesystem::path& file, const std
   host.ShowMessage(message, "スクリプトファイル確認", MessageIcon::kExclamation);
 }
 
+std::string OddsLogSetting(const Session& session) {
+  return session.settings.GetOr(keys::kStartup, keys::kOddsLogFolder, "File");
+}
+
 }  // namespace
 
 std::string PostingBlock(OutputFormat format, const std::string& subject_line,
@@ -43,7 +47,8 @@ std::filesystem::path ScriptFilePath(const Session& session, OutputFormat format
                                      const std::filesystem::path& current_folder) {
   if (format == OutputFormat::kClipboard) return {};
   const char* name = format == OutputFormat::kNifTerm ? kNifTermScript : kAirCraftScript;
-  std::string setting = session.settings.GetOr(keys::kStartup, keys::kOddsLogFolder, "File");
+  const std::string setting = OddsLogSetting(session);
+  if (text::FolderSettingProblem(setting)) return {};
   std::filesystem::path folder = text::ResolveFolder(current_folder, setting);
   // An existing script in another letter case is the one replaced.
   if (auto existing = text::FindIgnoringCase(folder, name)) return *existing;
@@ -65,8 +70,10 @@ PostOutcome PostingRun::Post(const std::string& subject_line, const std::string&
   script_bytes_ += text::EncodeCp932(block);
   script_file_ = ScriptFilePath(session_, format_, current_folder_);
   std::string error;
-  if (text::WriteFileAtomic(script_file_, script_bytes_ + "\r\n", &error,
-                            text::Durability::kNoSync)) {
+  if (script_file_.empty()) {
+    error = text::FolderSettingProblem(OddsLogSetting(session_)).value_or("");
+  } else if (text::WriteFileAtomic(script_file_, script_bytes_ + "\r\n", &error,
+                                   text::Durability::kNoSync)) {
     return PostOutcome::kPosted;
   }
   if (!write_failed_) ReportWriteFailure(session_.host, script_file_, error);

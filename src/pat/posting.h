@@ -18,7 +18,8 @@ std::string PostingBlock(OutputFormat format, const std::string& subject_line,
                          const std::string& race_text);
 
 // The script file of a script format in the odds-log folder; the odds-log setting (default
-// "File") is taken relative to `current_folder`. Empty for the clipboard.
+// "File") is taken relative to `current_folder`. Empty for the clipboard, and for a setting
+// too long to name a folder (FolderSettingProblem).
 std::filesystem::path ScriptFilePath(const Session& session, OutputFormat format,
                                      const std::filesystem::path& current_folder);
 

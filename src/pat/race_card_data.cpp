@@ -15,13 +15,18 @@ constexpr std::string_view kRaceCardSuffix = "DEN";
 void RaceCardData::ListFolder() {
   if (listed_) return;
   listed_ = true;
-  names_ = text::ListPlainFiles(data_);
-  for (const std::string& name : names_) upper_to_actual_.try_emplace(text::AsciiUpper(name), name);
+  text::FolderListing listing = text::ListFolder(data_);
+  names_ = std::move(listing.plain_files);
+  all_names_ = std::move(listing.all_names);
+  // Any entry answers a name look-up, so that one that is not a file is read and named.
+  for (const std::string& name : all_names_) {
+    upper_to_actual_.try_emplace(text::AsciiUpper(name), name);
+  }
 }
 
 std::optional<std::string> RaceCardData::ActualName(const std::string& name) {
   ListFolder();
-  if (std::binary_search(names_.begin(), names_.end(), name)) return name;
+  if (std::binary_search(all_names_.begin(), all_names_.end(), name)) return name;
   auto it = upper_to_actual_.find(text::AsciiUpper(name));
   if (it == upper_to_actual_.end()) return std::nullopt;
   return it->second;
@@ -33,8 +38,12 @@ void RaceCardData::IndexRaceCards() {
   ListFolder();
   for (const std::string& name : names_) {
     if (!text::AsciiUpper(name).ends_with(kRaceCardSuffix)) continue;
-    auto file = text::RecordFile::Open(data_ / name, jravan::kRaceCardLength);
-    if (!file) continue;
+    std::string error;
+    auto file = text::RecordFile::Open(data_ / name, jravan::kRaceCardLength, &error);
+    if (!file) {
+      read_failures_.push_back(error);
+      continue;
+    }
     const size_t index = card_files_.size();
     card_files_.push_back(name);
     for (size_t k = 1; k <= file->count(); ++k) {
@@ -61,8 +70,12 @@ const text::RecordFile& RaceCardData::Records(const std::string& name, size_t re
   if (cached != record_files_.end()) return cached->second;
   text::RecordFile records;
   if (auto actual = ActualName(name)) {
-    if (auto file = text::RecordFile::Open(data_ / *actual, record_length))
+    std::string error;
+    if (auto file = text::RecordFile::Open(data_ / *actual, record_length, &error)) {
       records = std::move(*file);
+    } else {
+      read_failures_.push_back(error);
+    }
   }
   return record_files_.emplace(name, std::move(records)).first->second;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "jravan/race_card_record.h"
@@ -29,6 +30,9 @@ class RaceCardData {
   std::optional<FoundCard> FindCard(std::string_view key);
   // A record file of DATA found ignoring ASCII case; empty when missing or unreadable.
   const text::RecordFile& Records(const std::string& name, size_t record_length);
+  // The files that could not be read since the last call (name and reason). Each file is
+  // read once per run, so each failure comes once.
+  std::vector<std::string> TakeReadFailures() { return std::exchange(read_failures_, {}); }
 
  private:
   struct Where {
@@ -44,11 +48,13 @@ class RaceCardData {
   std::filesystem::path data_;
   bool listed_ = false;
   std::vector<std::string> names_;                                // plain files, sorted
+  std::vector<std::string> all_names_;                            // every entry, sorted
   std::unordered_map<std::string, std::string> upper_to_actual_;  // first in name order
   bool indexed_ = false;
   std::vector<std::string> card_files_;
   std::unordered_map<std::string, Where> first_record_;   // race key -> first record
   std::map<std::string, text::RecordFile> record_files_;  // by the name asked for
+  std::vector<std::string> read_failures_;
 };
 
 }  // namespace mirtote::pat

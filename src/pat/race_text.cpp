@@ -13,6 +13,7 @@
 #include "pat/text_columns.h"
 #include "shell/settings_keys.h"
 #include "text/chars.h"
+#include "text/cp932.h"
 #include "text/files.h"
 #include "text/number.h"
 
@@ -28,6 +29,20 @@ constexpr std::string_view kJockeyFile = "騎手.DAT";
 constexpr size_t kDayStemChars = 10;
 constexpr std::string_view kDefaultStartTime = "0900";
 constexpr std::string_view kDefaultEndTime = "1700";
+
+// The first characters of a race-card file name, which the day's horse file shares. A name
+// that is not UTF-8 is taken as it came out of the archive, in CP932 bytes, and counted in
+// CP932 characters, so that the horse file is looked up under its own bytes.
+std::string DayStem(const std::string& file_name) {
+  if (text::IsValidUtf8(file_name)) return text::Left(file_name, kDayStemChars);
+  size_t end = 0;
+  for (size_t n = 0; n < kDayStemChars && end < file_name.size(); ++n) {
+    const bool pair = text::IsCp932LeadByte(static_cast<unsigned char>(file_name[end])) &&
+                      end + 1 < file_name.size();
+    end += pair ? 2 : 1;
+  }
+  return file_name.substr(0, end);
+}
 
 // The file's last-modified time in local time as "H:MM" with a space before a one-digit
 // hour; "00:00" if the time cannot be read.
@@ -70,10 +85,13 @@ void NoteVenue(std::string_view zo_name, RaceTextCarry& carry) {
 RaceText BuildRaceText(const RaceTextRequest& request, const Session& session,
                        RaceTextCarry& carry) {
   const auto zo_path = text::FindIgnoringCase(request.pat_folder, request.zo_name);
-  const auto zo_bytes = zo_path ? text::ReadWholeFile(*zo_path) : std::nullopt;
+  std::string error;
+  const auto zo_bytes = zo_path ? ReadPatFile(*zo_path, &error) : std::nullopt;
   if (!zo_bytes) {
     NoteVenue(request.zo_name, carry);
-    return {};
+    RaceText race;
+    if (zo_path) race.read_failures.push_back(error);
+    return race;
   }
   RaceCardData data(DataFolder(session));
   return BuildRaceText({*zo_path, *zo_bytes, request.zo_name, request.advance_sale}, session, data,
@@ -86,6 +104,7 @@ RaceText BuildRaceText(const ReadRace& request, const Session& session, RaceCard
   NoteVenue(request.zo_name, carry);
   const ZoReader zo(request.zo_bytes);
   const auto found = data.FindCard(zo.RaceKey(carry.venue_code2));
+  race.read_failures = data.TakeReadFailures();
   if (!found) {
     race.race_card_missing = true;
     return race;
@@ -99,10 +118,10 @@ RaceText BuildRaceText(const ReadRace& request, const Session& session, RaceCard
 
   const std::string fetch_time =
       request.advance_sale ? std::string(kAdvanceSaleFetchTime) : FetchTime(request.zo_path);
-  const std::string horse_file =
-      text::Left(found->file_name, kDayStemChars) + std::string(kHorseFileExtension);
+  const std::string horse_file = DayStem(found->file_name) + std::string(kHorseFileExtension);
   const text::RecordFile& horses = data.Records(horse_file, jravan::kHorseLength);
   const text::RecordFile& jockeys = data.Records(std::string(kJockeyFile), jravan::kJockeyLength);
+  for (std::string& failure : data.TakeReadFailures()) race.read_failures.push_back(failure);
 
   race.text += BuildRaceHeader(card, carry.venue_name, fetch_time);
   race.text += BuildHorseTable({card, zo, horses, jockeys}, session.host, race.jockey_missing);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/session.h"
 
@@ -26,13 +27,14 @@ struct RaceTextCarry {
 
 // The top of one race's text, or why the race is left out.
 struct RaceText {
-  bool built = false;              // false: the race is left out (no race card, outside the
-                                   // processing time window, no readable ZO file)
-  std::string text;                // header lines, horse table and an empty line
-  std::string subject_line;        // one-line title of the post
-  bool race_card_missing = false;  // no race card has the race's key
-  bool outside_window = false;     // its post time lies outside the processing time window
-  bool jockey_missing = false;     // some jockey name was not found
+  bool built = false;                      // false: the race is left out (no race card, outside the
+                                           // processing time window, no readable ZO file)
+  std::vector<std::string> read_failures;  // files that could not be read: name and reason
+  std::string text;                        // header lines, horse table and an empty line
+  std::string subject_line;                // one-line title of the post
+  bool race_card_missing = false;          // no race card has the race's key
+  bool outside_window = false;             // its post time lies outside the processing window
+  bool jockey_missing = false;             // some jockey name was not found
 };
 
 // A race whose ZO file the run has read.

@@ -18,27 +18,33 @@ class QtSettingsStore : public SettingsStore {
  public:
   // The per-user store.
   QtSettingsStore();
-  // An INI file (groups Startup and Form); created on the first write.
-  explicit QtSettingsStore(const std::filesystem::path& ini_file);
+  // An INI file (groups Startup and Form), taken below `base_folder` when relative; created
+  // on the first write. A file the store
+  // could not keep whole (IniFileProblem) is refused: the store then reads nothing, writes
+  // nothing, and Problem() says why.
+  QtSettingsStore(const std::filesystem::path& ini_file, const std::filesystem::path& base_folder);
   ~QtSettingsStore() override;
   QtSettingsStore(const QtSettingsStore&) = delete;
   QtSettingsStore& operator=(const QtSettingsStore&) = delete;
 
-  // The per-user store, or the INI file when one is given.
-  static std::unique_ptr<QtSettingsStore> Open(const std::optional<std::string>& ini_file);
+  // The per-user store, or the INI file when one is given (relative: below `base_folder`).
+  static std::unique_ptr<QtSettingsStore> Open(const std::optional<std::string>& ini_file,
+                                               const std::filesystem::path& base_folder);
 
   std::optional<std::string> Get(std::string_view section, std::string_view key) const override;
-  // Stores the value and writes the file at once.
+  // Stores the value and writes the file at once (not when the value is already stored).
   void Set(std::string_view section, std::string_view key, std::string_view value) override;
 
-  // Path of the file behind the store (UTF-8).
+  // Path of the file behind the store.
   std::string FilePath() const;
-  // A Japanese description of the last failure to read or write the file; nothing when
-  // every access worked.
+  // A Japanese description of why the file was refused, or of the last failure to read or
+  // write it; nothing when every access worked.
   std::optional<std::string> Problem() const;
 
  private:
-  std::unique_ptr<QSettings> settings_;
+  std::unique_ptr<QSettings> settings_;  // null when the file was refused
+  std::string file_path_;
+  std::optional<std::string> refusal_;
 };
 
 }  // namespace mirtote::runtime

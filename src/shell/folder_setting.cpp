@@ -71,6 +71,11 @@ fs::path FolderForOption(const Session& session, int index) {
 bool StoreFolderSetting(const Session& session, std::optional<int> option,
                         std::string_view folder_text) {
   std::string folder = WithoutTrailingSeparator(folder_text);
+  if (auto problem = text::FolderSettingProblem(folder)) {
+    session.host.ShowMessage(*problem + "\r\n設定できませんでした。", "フォルダ設定【要確認】",
+                             MessageIcon::kNone);
+    return false;
+  }
   fs::path resolved = text::ResolveFolder(session.start_folder, folder);
   // An empty text would name the current folder and be stored empty: refused like a
   // missing folder.

@@ -26,6 +26,46 @@ char32_t NextChar(std::string_view s, size_t& i) {
   return value;
 }
 
+namespace {
+
+// Length of the well-formed UTF-8 character at `s[i]`; 0 when the bytes there are not one.
+size_t Utf8Length(std::string_view s, size_t i) {
+  const auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char c = byte(i);
+  if (c < 0x80) return 1;
+  size_t length = 0;
+  unsigned char low = 0x80, high = 0xbf;  // range of the second byte
+  if (c >= 0xc2 && c <= 0xdf) {
+    length = 2;
+  } else if (c >= 0xe0 && c <= 0xef) {
+    length = 3;
+    if (c == 0xe0) low = 0xa0;
+    if (c == 0xed) high = 0x9f;  // no surrogates
+  } else if (c >= 0xf0 && c <= 0xf4) {
+    length = 4;
+    if (c == 0xf0) low = 0x90;
+    if (c == 0xf4) high = 0x8f;
+  } else {
+    return 0;
+  }
+  if (i + length > s.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
+  for (size_t k = 2; k < length; ++k) {
+    if (byte(i + k) < 0x80 || byte(i + k) > 0xbf) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view s) {
+  for (size_t i = 0; i < s.size();) {
+    const size_t length = Utf8Length(s, i);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
 void AppendChar(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);

@@ -29,6 +29,8 @@ std::string Repeat(std::string_view s, size_t n);
 char32_t NextChar(std::string_view s, size_t& i);
 // Appends the UTF-8 form of `c`.
 void AppendChar(std::string& out, char32_t c);
+// True when `s` is well-formed UTF-8 (no stray, overlong or surrogate sequences).
+bool IsValidUtf8(std::string_view s);
 
 // Characters 'a'-'z' upper-cased; everything else unchanged.
 constexpr char AsciiUpper(char c) {

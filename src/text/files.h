@@ -2,6 +2,7 @@
 // File access for the core: whole-file reads, fixed-length record files, the
 // create-or-replace writer, folder listings and case-insensitive name look-up.
 
+#include <climits>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,8 +13,17 @@ namespace mirtote::text {
 
 namespace fs = std::filesystem;
 
-// Reads a whole file as bytes. On failure returns nothing and sets `error` (Japanese text)
-// when given.
+// Largest file read whole when the reader gives no bound of its own: the per-day race-card,
+// horse and results files and the jockey file are far smaller.
+inline constexpr size_t kMaxDataFileSize = size_t{256} << 20;
+
+// Reads a whole regular file of at most `max_size` bytes. The file is opened once and checked
+// on the open descriptor: a folder, a pipe (never waited on), a device or a larger file is
+// refused without reading. On failure returns nothing and sets `error` (Japanese text naming
+// the file and the reason) when given.
+std::optional<std::string> ReadWholeFile(const fs::path& path, size_t max_size,
+                                         std::string* error = nullptr);
+// The same with the bound kMaxDataFileSize.
 std::optional<std::string> ReadWholeFile(const fs::path& path, std::string* error = nullptr);
 
 // A fixed-length record file held in memory: record k (1-based) starts at (k - 1) * length;
@@ -58,6 +68,9 @@ enum class Durability { kSync, kNoSync };
 
 // Creates or replaces `path` with `bytes`: written to a temporary file in the same folder,
 // then renamed over the target, so a failure never leaves half a file nor loses the old one.
+// A target the user may not write (or one marked read-only: no write permission bit at all)
+// is not replaced; a replaced file keeps its permission bits. Temporary files of this target
+// left behind by a write that was cut short (a killed process) are removed first.
 bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string* error = nullptr,
                      Durability durability = Durability::kSync);
 
@@ -73,14 +86,32 @@ bool SyncFile(const fs::path& path);
 // An unreadable or missing folder gives an empty list.
 std::vector<std::string> ListPlainFiles(const fs::path& folder);
 
+// One listing of a folder: its plain files as above, and the names of all its entries
+// (folders, hidden and special files too), each sorted by name.
+struct FolderListing {
+  std::vector<std::string> plain_files;
+  std::vector<std::string> all_names;
+};
+FolderListing ListFolder(const fs::path& folder);
+
 // The file or folder of `folder` whose name equals `name` ignoring ASCII case; the exact
 // name wins when both exist, otherwise the first in name order.
 std::optional<fs::path> FindIgnoringCase(const fs::path& folder, std::string_view name);
 
+// Longest folder setting that can name a folder: the system's path limit.
+inline constexpr size_t kMaxFolderSettingLength = PATH_MAX - 1;
+
 // Resolves a folder setting: an absolute path stays, a relative one is taken below
 // `current_folder`. Each component is matched ignoring ASCII case when the exact name does
-// not exist ("File" finds "FILE"). Both "/" and "\" separate components.
+// not exist ("File" finds "FILE"). Both "/" and "\" separate components. Linear in the
+// length of the setting: below a component that does not exist nothing is looked up, and
+// each folder is listed at most once. A setting longer than kMaxFolderSettingLength is only
+// joined, never looked up (see FolderSettingProblem).
 fs::path ResolveFolder(const fs::path& current_folder, std::string_view setting);
+
+// Why a folder setting cannot name a folder (longer than the system's path limit), as a
+// Japanese sentence; nothing when it can.
+std::optional<std::string> FolderSettingProblem(std::string_view setting);
 
 // True when a listing for `pattern` yields at least one plain file. The pattern is a
 // folder path, a separator and a file-name pattern with "*" and "?" (ASCII case ignored);
@@ -93,7 +124,9 @@ bool AnyFileMatches(std::string_view pattern, const fs::path& current_folder);
 // every file name).
 bool NameMatches(std::string_view pattern, std::string_view name);
 
-// The text of a path as UTF-8 (paths are UTF-8 on the supported systems).
+// The text of a path: its bytes, UTF-8 where the system names files in UTF-8. A name that is
+// not valid UTF-8 keeps its bytes, so that the text always leads back to the same file; only
+// a display may show such bytes differently.
 std::string PathText(const fs::path& path);
 
 }  // namespace mirtote::text

@@ -131,6 +131,25 @@ class MainFormTest : public QObject {
     QCOMPARE(h.calls.back(), "forum_log_conversion"s);
   }
 
+  // A failure escaping a command ends that command only: the pointer is restored, the user
+  // is told, and the next command runs.
+  void failingCommandEndsWithAMessage() {
+    FormHarness h;
+    h.Load();
+    h.during["archive_extraction"] = [&] {
+      h.host.SetBusy(true);
+      throw std::runtime_error("disk gone");
+    };
+    h.Item("LzhMelt")->trigger();
+    QCOMPARE(h.host.messages.size(), size_t{1});
+    QCOMPARE(h.host.messages[0].text,
+             "処理中にエラーが発生したため、処理を中止しました。\r\ndisk gone"s);
+    QCOMPARE(h.host.messages[0].title, "エラー"s);
+    QVERIFY(!h.host.busy && !h.context.command_running);
+    h.Item("KORVANout")->trigger();
+    QCOMPARE(h.calls.back(), "forum_log_conversion"s);
+  }
+
   void exitAnsweredNoChangesNothing() {
     FormHarness h;
     auto& form = h.Load();

@@ -40,7 +40,7 @@ class HostileRunTest : public ::testing::Test {
  protected:
   // Races 1-3 of day 1 at 東京 with 12 runners, so that the UO files are read too.
   HostileRunTest() {
-    std::vector<std::array<std::string, 3>> jockeys;
+    std::vector<JockeyFields> jockeys;
     for (int i = 1; i <= 12; ++i) jockeys.push_back({"J0" + TwoDigits(i), "騎手", "太郎"});
     WriteJockeys(data_, jockeys);
     WriteDay(kStem);

@@ -18,7 +18,7 @@ class PatRunTest : public ::testing::Test {
  protected:
   PatRunTest() {
     fs::create_directories(pat_);
-    std::vector<std::array<std::string, 3>> jockeys;
+    std::vector<JockeyFields> jockeys;
     for (int i = 1; i <= 18; ++i) jockeys.push_back({"J0" + TwoDigits(i), "騎手", "太郎"});
     WriteJockeys(data_, jockeys);
   }

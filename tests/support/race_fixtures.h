@@ -1,97 +1,43 @@
 #pragma once
-// Hand-made race data for the odds tests: the per-day race-card and horse files and the
-// jockey file of DATA, and PAT odds files. Texts are UTF-8; the builders write CP932 bytes.
+// Race data for the tests: the writers of src/sample (race-card, horse and jockey files, PAT
+// odds files) under the tests' names, and helpers for CR LF texts.
 
-#include <array>
-#include <filesystem>
 #include <initializer_list>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "pat/pat_file.h"
+#include "sample/race_data.h"
 
 namespace mirtote::testing {
 
 namespace fs = std::filesystem;
 
-// One horse entry of a race card; an empty bracket leaves the entry blank (no horse).
-struct EntryFields {
-  std::string bracket;   // "1"-"8"
-  std::string horse_id;  // 8 characters
-  std::string sex = "1";
-  std::string carried_weight = "550";
-  std::string jockey_code;  // 4 characters
-};
+using sample::EntryFields;
+using sample::HorseFields;
+using sample::HorsesFor;
+using sample::JockeyFields;
+using sample::MakeEntries;
+using sample::RaceCardFields;
+using sample::SetBracket;
+using sample::SetQuinella;
+using sample::TwoDigits;
+using sample::UoFor;
+using sample::UoName;
+using sample::WriteJockeys;
+using sample::WriteMeeting;
+using sample::WritePatFiles;
+using sample::ZoFor;
+using sample::ZoName;
 
-// A race card. The defaults describe race 11 of 東京 on 10 May 1998 (key "05983811").
-struct RaceCardFields {
-  std::string venue_code = "05";
-  std::string year = "98";
-  std::string meeting = "3";
-  std::string day = "8";
-  std::string race_number = "11";
-  std::string month_day = "0510";
-  std::string weekday = "2";
-  std::string post_time = "1540";
-  std::string race_name = "ＮＨＫマイルカップ";  // padded with "　" to 30 characters
-  std::string edition = "000";
-  std::string weight_rule = "4";
-  std::array<std::string, 4> class_codes{"000", "999", "000", "000"};
-  std::string distance = "1600";
-  std::string course = "11";
-  std::string grade = "A";
-  std::vector<EntryFields> entries;  // entry i-1 for horse number i (at most 18)
-};
-
-struct HorseFields {
-  std::string id;    // 8 characters
-  std::string name;  // padded with "　" to 18 characters
-  std::string sex = "1";
-  std::string birth_date = "950415";  // yymmdd
-  std::string body_weight = "480";    // the latest previous race's weight
-};
-
-// `count` running entries: horse i in bracket `brackets[i-1]` (or the usual bracket split
-// of `count` runners when empty), id "950000ii", jockey "J0ii".
-std::vector<EntryFields> MakeEntries(int count, std::vector<std::string> brackets = {});
-// A horse for each entry with a bracket: name "ウマ" + number in full width, born 95.
-std::vector<HorseFields> HorsesFor(const RaceCardFields& card);
-
-// One race-card record (584 bytes) and one horse record (1825 bytes).
-std::string RaceCardBytes(const RaceCardFields& card);
-std::string HorseBytes(const HorseFields& horse);
-
-// Writes <stem>.DEN with the cards and <stem>.UMA with the horses into `data`; the stem is
-// 10 characters such as "東京19980510".
-void WriteMeeting(const fs::path& data, const std::string& stem,
-                  const std::vector<RaceCardFields>& cards, const std::vector<HorseFields>& horses,
-                  const std::string& den_extension = ".DEN",
-                  const std::string& uma_extension = ".UMA");
-// Writes 騎手.DAT into `data`: one record per (code, family, given).
-void WriteJockeys(const fs::path& data, const std::vector<std::array<std::string, 3>>& jockeys);
-
-// A ZO content whose header gives the card's race key and runner count; horse i has win
-// odds 1.3 + i and place odds 1.i-2.i, the brackets no odds.
-pat::ZoContent ZoFor(const RaceCardFields& card, int runners);
-// A UO content for `runners` runners with no odds in any pair (blank slots).
-pat::UoContent UoFor(const pat::ZoContent& zo, int runners);
-// Sets a quinella or bracket pair: sold at `odds`, or not sold when empty.
-void SetQuinella(pat::UoContent& uo, int runners, int a, int b, const std::string& odds);
-void SetBracket(pat::ZoContent& zo, int a, int b, const std::string& odds);
-
-// The card's PAT file names ("ZO-58B.JRA", "UO-58B.JRA").
-std::string ZoName(const RaceCardFields& card);
-std::string UoName(const RaceCardFields& card);
-// Writes the PAT95 files into `folder` and returns the ZO file's path.
-fs::path WritePatFiles(const fs::path& folder, const std::string& zo_name, const pat::ZoContent& zo,
-                       const std::string& uo_name = {},
-                       const std::optional<pat::UoContent>& uo = std::nullopt);
+inline std::string RaceCardBytes(const RaceCardFields& card) {
+  return sample::RaceCardRecord(card);
+}
+inline std::string HorseBytes(const HorseFields& horse) {
+  return sample::HorseRecord(horse);
+}
 
 // The lines joined, each followed by CR LF; and a CR LF text cut back into its lines.
 std::string Lines(std::initializer_list<std::string> lines);
 std::vector<std::string> SplitLines(const std::string& text);
-// "05" for 5, "12" for 12.
-std::string TwoDigits(int n);
 
 }  // namespace mirtote::testing

@@ -101,6 +101,7 @@ void WriteMeeting(const fs::path& data, const std::string& stem,
   for (const auto& h : horses) {
     uma += Record(1825, {{0, SjisField(h.id, 8)},
                          {9, FullWidthField(h.name, 18, 36)},
+                         {89, SjisField(h.second_name, 40)},
                          {130, SjisField(h.sex, 1)},
                          {133, SjisField(h.birth_date, 6)},
                          {724, SjisField(h.body_weight, 3)},

@@ -50,6 +50,7 @@ struct HorseSpec {
   std::string sex = "1";
   std::string birth_date = "950415";  // yymmdd
   std::string body_weight = "480";    // the latest previous race's weight
+  std::string second_name = "";       // the 40-byte name field at offset 89
 };
 
 // `count` running entries: horse i in bracket `brackets[i-1]` (or the usual bracket split

@@ -1,0 +1,92 @@
+#include "results/day_payout_table.h"
+
+#include <gtest/gtest.h>
+
+#include "results/results_report.h"
+#include "shell/settings_store.h"
+#include "support/race_fixtures.h"
+#include "support/results_fixtures.h"
+#include "support/test_support.h"
+
+namespace mirtote::results {
+namespace {
+
+using namespace mirtote::testing;
+
+// Race 1 refunds horses 3 and 11; race 2 has dead heats in both extra rows; race 3 is not
+// ticked; race 4 shows zero amounts, which no average counts. The win average is 4938 / 4.
+std::vector<ResultsSpec> TokyoDay() {
+  std::vector<ResultsSpec> races(4);
+  for (size_t i = 0; i < races.size(); ++i) {
+    races[i].race = TwoDigits(static_cast<int>(i + 1));
+    races[i].slots.resize(12);
+  }
+  races[0].slots[2].abnormal = "2";
+  races[0].slots[10].abnormal = "2";
+  races[0].win_amount[0] = "1000";
+  races[1].win = {"03", "05", "08"};
+  races[1].win_amount = {"1469", "1200", "1269"};
+  races[1].place = {"03", "05", "08", "01", "12"};
+  races[1].place_amount = {"300", "310", "320", "330", "340"};
+  races[1].bracket = {"24", "33", "11"};
+  races[1].bracket_amount = {"900", "0", "700"};
+  races[1].quinella = {"0305", "0308", "0508"};
+  races[1].quinella_amount = {"2100", "0", "2300"};
+  races[2].win_amount[0] = "99999";
+  races[3].win_amount[0] = "0";
+  races[3].bracket = {"00"};
+  races[3].bracket_amount = {"0"};
+  races[3].quinella_amount = {"0"};
+  return races;
+}
+
+struct Start {
+  TempFolder folder;
+  ScriptedHost host;
+  MemorySettingsStore settings;
+  Session session{folder.path(), settings, host};
+};
+
+ResultsDayRequest Request(std::array<bool, kVenueCount> venues) {
+  ResultsDayRequest request{"19981004", "1998年10月 4日", venues, {}};
+  request.races.fill(true);
+  request.races[2] = false;
+  return request;
+}
+
+TEST(DayPayoutTable, VenueTexts) {
+  Start start;
+  WriteResultsFile(start.folder.path(), "東京19981004.SEI", TokyoDay());
+  WriteResultsFile(start.folder.path(), "京都19981004.SEI", {ResultsSpec{.venue_code = "08"}});
+  const auto result = RunResultsDayReport(
+      Request({false, false, false, false, true, false, false, true}), start.session);
+  ASSERT_TRUE(result.shown);
+  EXPECT_EQ(result.caption, "1998年10月 4日");
+  ASSERT_EQ(result.venues.size(), 2u);
+  EXPECT_EQ(Join({result.venues[0].venue, result.venues[1].venue}), "東京|京都");
+  ExpectGolden("day_tokyo.txt", result.venues[0].text);
+  EXPECT_TRUE(start.host.messages.empty());
+}
+
+TEST(DayPayoutTable, ChecksAndMissingFile) {
+  Start start;
+  WriteResultsFile(start.folder.path(), "東京19981004.SEI", TokyoDay());
+  ResultsDayRequest no_race = Request({false, false, false, false, true});
+  no_race.races.fill(false);
+  const std::pair<ResultsDayRequest, std::string> cases[] = {
+      {Request({}), "開催場所を選択してください"},
+      {no_race, "レース番号を選択してください"},
+      {Request({false, false, false, false, true, true}), "成績ファイルを読み込めませんでした。"},
+  };
+  for (const auto& [request, message] : cases) {
+    start.host.messages.clear();
+    const auto result = RunResultsDayReport(request, start.session);
+    EXPECT_FALSE(result.shown);
+    EXPECT_TRUE(result.venues.empty());
+    ASSERT_EQ(start.host.messages.size(), 1u);
+    EXPECT_TRUE(start.host.messages[0].text.starts_with(message)) << message;
+  }
+}
+
+}  // namespace
+}  // namespace mirtote::results

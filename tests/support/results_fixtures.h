@@ -1,0 +1,56 @@
+#pragma once
+// Hand-made results files for the results tests: results records built from named fields,
+// written into SEISEKI, and the golden report files of tests/data/results.
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace mirtote::testing {
+
+namespace fs = std::filesystem;
+
+// One horse result slot; slot n is horse number n.
+struct SlotSpec {
+  std::string position = "01";
+  std::string abnormal = "0";  // "1"-"5" no placing, "7" demoted
+  std::string margin = "   ";
+  std::string time = "1583";   // m ss t
+  std::string weight = "550";  // kg kg tenths
+  std::string body_weight = "480";
+  std::string horse_id = "";  // "950000" + horse number when empty
+  std::string jockey = "";    // "J0" + horse number when empty
+  std::string popularity = "01";
+  std::string demotion = "  ";
+};
+
+// A results record. The defaults describe race 11 of 東京 on 4 October 1998.
+struct ResultsSpec {
+  std::string venue_code = "05", year = "98", meeting = "4", day = "2", race = "11";
+  std::string month_day = "1004", weekday = "2", race_type = "13", class_code = "999";
+  std::string weight_rule = "2", distance = "1800", track = "11";
+  std::string race_name = "毎日王冠";  // padded with "　"; empty for a race without a name
+  std::string edition = "049", grade = "B", weather = "1", going = "1";
+  std::array<std::string, 7> prize{"65000", "26000", "16000", "9800", "6500"};
+  std::array<std::string, 5> added{"1000", "290"};
+  // Payout pairs as horse number (bracket digits, horse pair) and amount; empty: no entry.
+  std::array<std::string, 3> win{"07", "", ""}, win_amount{"250", "", ""};
+  std::array<std::string, 5> place{"07", "03", "11"}, place_amount{"130", "210", "480"};
+  std::array<std::string, 3> bracket{"36"}, bracket_amount{"1230"};
+  std::array<std::string, 3> quinella{"0307"}, quinella_amount{"1890"};
+  std::vector<SlotSpec> slots = {};  // the number of horses is their count unless `horses` is set
+  std::string horses = "";
+};
+
+// The 1323 bytes of a results record.
+std::string ResultsRecordBytes(const ResultsSpec& spec);
+// Writes SEISEKI/<name> with one record per spec below `start_folder`.
+void WriteResultsFile(const fs::path& start_folder, const std::string& name,
+                      const std::vector<ResultsSpec>& races);
+
+// Compares `utf8` as CP932 bytes with tests/data/results/<name>. With MIRTOTE_UPDATE_GOLDEN
+// set in the environment, the file is written instead.
+void ExpectGolden(const std::string& name, const std::string& utf8);
+
+}  // namespace mirtote::testing

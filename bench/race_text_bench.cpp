@@ -139,22 +139,20 @@ void BM_MeetingDayRaceTexts(benchmark::State& state) {
   MemorySettingsStore settings;
   QuietHost host;
   Session session{root, settings, host};
-  pat::PatRunState run;
   size_t bytes = 0;
+  bool incomplete = false;
   for (auto _ : state) {
     pat::RaceTextCarry carry;
     for (int race = 1; race <= 12; ++race) {
       const char rc = pat::RaceChar(race);
       const std::string zo = pat::PatFileName(pat::PatKind::kZo, '5', '8', rc);
       const std::string uo = pat::PatFileName(pat::PatKind::kUo, '5', '8', rc);
-      pat::BuildRaceText({root / "PAT", zo, false}, session, run, carry);
-      pat::AppendOddsTables(root / "PAT", zo, uo, run);
-      bytes += run.race_text.size();
-      run.race_text.clear();
+      const pat::RaceText text = pat::BuildRaceText({root / "PAT", zo, false}, session, carry);
+      bytes += text.text.size() + pat::BuildOddsTables(root / "PAT", zo, uo).size();
+      incomplete |= !text.built || text.race_card_missing || text.jockey_missing;
     }
   }
-  if (host.messages != 0 || run.race_card_missing || run.jockey_missing)
-    state.SkipWithError("fixture day incomplete");
+  if (host.messages != 0 || incomplete) state.SkipWithError("fixture day incomplete");
   benchmark::DoNotOptimize(bytes);
   state.SetComplexityN(scale);
   fs::remove_all(root);

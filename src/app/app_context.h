@@ -2,16 +2,15 @@
 // What the main window shares with every window and operation it starts; it lives as long
 // as the program.
 
-#include "pat/pat_run_state.h"
 #include "shell/session.h"
+#include "ui/dialog_context.h"
 
 class QWidget;
 
 namespace mirtote::app {
 
 struct AppContext {
-  Session session;           // start folder, settings store, Qt host
-  pat::PatRunState pat_run;  // run options and per-race values of the PAT runs
+  Session session;  // start folder, settings store, Qt host
   QWidget* main_window = nullptr;
   bool command_running = false;  // re-entry guard: one command at a time
   bool ending = false;           // exit confirmed: windows close without asking
@@ -33,5 +32,9 @@ class RunningCommand {
  private:
   bool& flag_;
 };
+
+// What the program's dialogs get of the context: the session, the command guard and the
+// exit confirmation.
+ui::DialogContext DialogContextOf(AppContext& context);
 
 }  // namespace mirtote::app

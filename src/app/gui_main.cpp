@@ -9,12 +9,12 @@
 #include "app/app_fonts.h"
 #include "app/main_form.h"
 #include "app/qt_host.h"
-#include "app/qt_settings_store.h"
 #include "app/startup_answers_host.h"
+#include "runtime/qt_settings_store.h"
 
 namespace mirtote::app {
 
-int RunGui(int& argc, char** argv, const StartOptions& options) {
+int RunGui(int& argc, char** argv, const runtime::StartOptions& options) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("MIR_TOTE"));
   QApplication::setApplicationVersion(QStringLiteral("2.00"));
@@ -27,10 +27,11 @@ int RunGui(int& argc, char** argv, const StartOptions& options) {
   }
   InstallApplicationFonts();
 
-  const std::unique_ptr<QtSettingsStore> settings = QtSettingsStore::Open(options.settings_file);
+  const std::unique_ptr<runtime::QtSettingsStore> settings =
+      runtime::QtSettingsStore::Open(options.settings_file);
   QtHost qt_host;
   StartupAnswersHost host(qt_host);
-  AppContext context{Session{{}, *settings, host}, {}};
+  AppContext context{Session{{}, *settings, host}};
 
   MainFormOptions form_options;
   form_options.no_splash = options.no_splash;

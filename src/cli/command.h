@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/gui_main.h"
 #include "cli/terminal_host.h"
+#include "runtime/start_options.h"
 #include "shell/session.h"
 
 namespace mirtote::cli {
@@ -29,7 +29,7 @@ struct UsageLine {
 struct CommandContext {
   Session& session;
   TerminalHost& host;  // holds the clipboard text of the run
-  const app::StartOptions& options;
+  const runtime::StartOptions& options;
 };
 
 class Command {

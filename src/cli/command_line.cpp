@@ -3,10 +3,10 @@
 #include <exception>
 #include <memory>
 
-#include "app/qt_settings_store.h"
 #include "cli/command_registry.h"
 #include "cli/global_options.h"
 #include "cli/terminal_host.h"
+#include "runtime/qt_settings_store.h"
 #include "shell/work_folders.h"
 
 namespace mirtote::cli {
@@ -75,7 +75,7 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
   if (!command->Parse(command_args, error)) return UsageError(err, name + ": " + error);
 
   try {
-    auto settings = app::QtSettingsStore::Open(line->options.settings_file);
+    auto settings = runtime::QtSettingsStore::Open(line->options.settings_file);
     if (auto problem = settings->Problem()) {
       err << kProgram << ": " << TerminalLines(*problem);
       return kExitFailed;

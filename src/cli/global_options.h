@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "app/gui_main.h"
+#include "runtime/start_options.h"
 
 namespace mirtote::cli {
 
 struct CommandLine {
-  app::StartOptions options;
+  runtime::StartOptions options;
   bool help = false;
   // The command name and its arguments; empty when the main window is to be opened.
   std::vector<std::string> command;

@@ -3,9 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/report_output.h"
 #include "pat/pat_run.h"
-#include "pat/pat_run_state.h"
-#include "results/pat_results_import.h"
-#include "shell/settings_keys.h"
+#include "text/files.h"
 
 namespace mirtote::cli {
 
@@ -27,57 +25,47 @@ bool PatRunCommand::Parse(const std::vector<std::string>& args, std::string& err
   }
 
   auto market = parsed->Value("--market");
-  if (!market || (*market != "M" && *market != "D" && *market != "S")) {
+  auto market_value = market ? pat::MarketOfCode(*market) : std::nullopt;
+  if (!market_value) {
     error = "--market M, D or S expected";
     return false;
   }
-  market_ = market->front();
+  request_.market = *market_value;
 
   auto format = parsed->Value("--format");
   if (!format || (*format != "0" && *format != "1" && *format != "2")) {
     error = "--format 0, 1 or 2 expected";
     return false;
   }
-  format_ = format->front();
+  request_.format = static_cast<pat::OutputFormat>(format->front() - '0');
 
+  // Every race unless listed, whatever the market.
+  request_.selection.races.fill(true);
   if (auto list = parsed->Value("--races")) {
     auto races = ParseRaceList(*list);
     if (!races) {
       error = "bad race list: " + *list;
       return false;
     }
-    selection_ = *races;
-  } else {
-    for (int race = 1; race <= 12; ++race) selection_[race] = true;
+    for (int race = 1; race <= pat::kRacesPerDay; ++race) {
+      request_.selection.races[race - 1] = (*races)[race];
+    }
   }
-  selection_[0] = !parsed->Has("--no-presale");
+  request_.selection.advance_sale = !parsed->Has("--no-presale");
   return true;
 }
 
-int PatRunCommand::Run(CommandContext& context, std::ostream& out, std::ostream&) {
-  Session& session = context.session;
-  session.settings.Set(keys::kStartup, keys::kOddsTeam, std::string(1, market_));
-
-  pat::PatRunState state;
-  state.race_selection = selection_;
-  state.output_format = format_;
-  state.race_text.clear();
-  state.posting_text.clear();
-
-  int status = kExitOk;
-  if (market_ == 'S') {
-    results::RunPatResultsImport(session, state);
-  } else {
-    pat::PatRunSummary summary = pat::RunPatOdds(session, state);
-    // A missing PAT folder ends the run early; a script file that could not be written does
-    // not end it, but the file is not what the caller asked for.
-    if (summary.script_write_failed || summary.folder_missing) status = kExitFailed;
+int PatRunCommand::Run(CommandContext& context, std::ostream& out, std::ostream& err) {
+  const pat::PatRunResult result = pat::RunPatOutput(request_, context.session);
+  if (request_.format == pat::OutputFormat::kClipboard && result.races_posted > 0) {
+    WriteText(out, result.posted_text, context.options.utf8);
   }
-
-  if (format_ == '0' && context.host.has_clipboard_text()) {
-    WriteText(out, context.host.clipboard_text(), context.options.utf8);
+  if (!result.script_file.empty()) {
+    err << "投稿スクリプトファイル: " << text::PathText(result.script_file) << "\n";
   }
-  return status;
+  // A missing PAT folder ends the run early; a script file that could not be written does
+  // not end it, but the file is not what the caller asked for.
+  return result.script_write_failed || result.folder_missing ? kExitFailed : kExitOk;
 }
 
 }  // namespace mirtote::cli

@@ -1,11 +1,10 @@
 #pragma once
-// pat-run --market M|D|S --format 0|1|2 [--races LIST] [--no-presale]: the PAT odds run of
-// the output dialog, headless. The market is stored as the dialog stores it; format 0 prints
-// the clipboard text of the run on standard output once, at the end.
-
-#include <array>
+// pat-run --market M|D|S --format 0|1|2 [--races LIST] [--no-presale]: the PAT run of the
+// output dialog, headless. Format 0 prints the text the clipboard would hold on standard
+// output once, at the end; formats 1 and 2 name the script file written on standard error.
 
 #include "cli/command.h"
+#include "pat/pat_run_request.h"
 
 namespace mirtote::cli {
 
@@ -17,9 +16,7 @@ class PatRunCommand : public Command {
   int Run(CommandContext& context, std::ostream& out, std::ostream& err) override;
 
  private:
-  char market_ = 'M';
-  char format_ = '0';
-  std::array<bool, 13> selection_{};  // index 0 advance sale, 1-12 races
+  pat::PatRunRequest request_;
 };
 
 }  // namespace mirtote::cli

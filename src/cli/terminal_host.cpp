@@ -44,9 +44,4 @@ std::optional<std::string> TerminalHost::ChooseFileToSave(const FileDialogReques
   return std::nullopt;
 }
 
-void TerminalHost::SetClipboardText(std::string_view text) {
-  clipboard_text_ = std::string(text);
-  has_clipboard_text_ = true;
-}
-
 }  // namespace mirtote::cli

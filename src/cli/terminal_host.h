@@ -3,7 +3,7 @@
 // a "【TITLE】" line, then the text with its CR / CR LF pieces as line breaks (UTF-8).
 // Questions are printed the same way and answered Yes with --yes, otherwise No. Input
 // boxes keep their initial text, file dialogs are cancelled, the progress window and the
-// busy pointer do nothing, and clipboard text is kept for the command to print.
+// busy pointer do nothing. There is no clipboard: a command prints the text its job returns.
 
 #include <ostream>
 #include <string>
@@ -28,20 +28,13 @@ class TerminalHost : public Host {
   void CloseProgress() override {}
   void SetBusy(bool) override {}
   void Yield() override {}
-  void SetClipboardText(std::string_view text) override;
-
-  // True once something was put on the clipboard.
-  bool has_clipboard_text() const { return has_clipboard_text_; }
-  // The text the clipboard holds now.
-  const std::string& clipboard_text() const { return clipboard_text_; }
+  void SetClipboardText(std::string_view) override {}
 
  private:
   void PrintBlock(std::string_view text, std::string_view title);
 
   std::ostream& err_;
   bool answer_yes_;
-  bool has_clipboard_text_ = false;
-  std::string clipboard_text_;
 };
 
 // `text` with every CR LF and lone CR turned into LF.

@@ -128,9 +128,8 @@ void BracketBesideQuinella(const OddsMatrices& m, int runners, std::string& out)
 
 }  // namespace
 
-void AppendOddsTables(const std::filesystem::path& pat_folder, const std::string& zo_name,
-                      const std::string& uo_name, PatRunState& state) {
-  if (state.race_state != '1') return;
+std::string BuildOddsTables(const std::filesystem::path& pat_folder, const std::string& zo_name,
+                            const std::string& uo_name) {
   // A missing or short file reads as no odds: its cells stay dashes.
   const std::string zo_bytes = ReadFile(pat_folder, zo_name).value_or(std::string());
   const ZoReader zo(zo_bytes);
@@ -153,7 +152,7 @@ void AppendOddsTables(const std::filesystem::path& pat_folder, const std::string
   }
   AddLine(out, Rule('='));
   AddLine(out, "");
-  state.race_text += out;
+  return out;
 }
 
 }  // namespace mirtote::pat

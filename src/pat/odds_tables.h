@@ -5,13 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "pat/pat_run_state.h"
-
 namespace mirtote::pat {
 
-// Appends the tables of the race to state.race_text; does nothing unless state.race_state
-// is '1'. The files are looked up in `pat_folder` ignoring ASCII case.
-void AppendOddsTables(const std::filesystem::path& pat_folder, const std::string& zo_name,
-                      const std::string& uo_name, PatRunState& state);
+// The tables of a race, from its ZO and UO files looked up in `pat_folder` ignoring ASCII
+// case; a missing or short file reads as no odds.
+std::string BuildOddsTables(const std::filesystem::path& pat_folder, const std::string& zo_name,
+                            const std::string& uo_name);
 
 }  // namespace mirtote::pat

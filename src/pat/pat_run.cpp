@@ -9,6 +9,7 @@
 #include "pat/pat_file.h"
 #include "pat/posting.h"
 #include "pat/race_text.h"
+#include "results/pat_results_import.h"
 #include "shell/settings_keys.h"
 #include "text/chars.h"
 #include "text/files.h"
@@ -54,22 +55,20 @@ std::string ProgressText(int file_count, int ordinal, const char* ending) {
          " ﾌｧｲﾙ目 】" + ending;
 }
 
-void ReportMissingFiles(Host& host, PatRunState& state) {
-  if (state.race_card_missing) {
+void ReportMissingFiles(Host& host, const PatRunResult& result) {
+  if (result.race_card_missing) {
     host.ShowMessage(
         "該当する出馬表ファイルが無いようです。\r"
         "JRA-VANよりLZH形式ファイルを入手し、\r"
         "本ソフトで解凍してください。\r",
         "出馬表ファイル確認", MessageIcon::kExclamation);
-    state.race_card_missing = false;
   }
-  if (state.jockey_missing) {
+  if (result.jockey_missing) {
     host.ShowMessage(
         "一部の騎手名が検索できなかったため、\r"
         "スペースで置き換えました。\r"
         "最新の騎手ファイルを使用してください。\r",
         "騎手ファイル確認", MessageIcon::kExclamation);
-    state.jockey_missing = false;
   }
 }
 
@@ -83,13 +82,16 @@ void ReportMissingFolder(Host& host, const std::filesystem::path& folder) {
 
 class OddsRun {
  public:
-  OddsRun(Session& session, PatRunState& state, std::filesystem::path folder)
-      : session_(session), state_(state), scan_(ScanPatFolder(folder)) {
-    summary_.pat_folder = std::move(folder);
-    summary_.file_count = scan_.file_count;
+  OddsRun(const Session& session, const PatRunRequest& request, std::filesystem::path folder)
+      : session_(session),
+        selection_(request.selection),
+        scan_(ScanPatFolder(folder)),
+        posting_(session, request.format, folder) {
+    result_.pat_folder = std::move(folder);
+    result_.file_count = scan_.file_count;
   }
 
-  PatRunSummary Run() {
+  PatRunResult Run() {
     Host& host = session_.host;
     host.ShowProgress(kProgressTitle, 0, scan_.file_count);
 
@@ -105,7 +107,7 @@ class OddsRun {
     }
 
     // Advance-sale pass: the day after the earliest pair of consecutive days, every race.
-    if (state_.race_selection[0]) {
+    if (selection_.advance_sale) {
       for (int venue = 1; venue <= kVenues; ++venue) {
         for (int day = 1; day < kDays; ++day) {
           host.Yield();
@@ -118,8 +120,11 @@ class OddsRun {
     }
 
     host.CloseProgress();
-    ReportMissingFiles(host, state_);
-    return summary_;
+    result_.posted_text = posting_.posted_text();
+    result_.script_write_failed = posting_.write_failed();
+    if (!posting_.write_failed()) result_.script_file = posting_.script_file();
+    ReportMissingFiles(host, result_);
+    return result_;
   }
 
  private:
@@ -130,48 +135,52 @@ class OddsRun {
     for (int race = 1; race <= kRaces; ++race) {
       std::string zo_name = PatFileName(PatKind::kZo, venue->code_char, day_char, RaceChar(race));
       if (!scan_.upper_names.contains(zo_name)) continue;
-      ++summary_.files_met;
-      bool selected = advance_sale || state_.race_selection[race];
-      session_.host.SetProgressCaption(
-          ProgressText(scan_.file_count, summary_.files_met,
-                       selected ? "を処理中です。" : "はキャンセルです。"));
-      session_.host.SetProgressValue(summary_.files_met);
+      ++result_.files_met;
+      bool selected = advance_sale || selection_.Has(race);
+      session_.host.SetProgressCaption(ProgressText(
+          scan_.file_count, result_.files_met, selected ? "を処理中です。" : "はキャンセルです。"));
+      session_.host.SetProgressValue(result_.files_met);
       if (!selected) continue;
 
       std::string uo_name = PatFileName(PatKind::kUo, venue->code_char, day_char, RaceChar(race));
-      RaceTextRequest request{summary_.pat_folder, zo_name, advance_sale};
-      BuildRaceText(request, session_, state_, carry_);
-      AppendOddsTables(summary_.pat_folder, zo_name, uo_name, state_);
-      PostOutcome outcome = PostRace(session_, state_, summary_.pat_folder, posting_);
-      if (outcome != PostOutcome::kLeftOut) ++summary_.races_posted;
-      if (outcome == PostOutcome::kWriteFailed) summary_.script_write_failed = true;
+      RaceText text = BuildRaceText({result_.pat_folder, zo_name, advance_sale}, session_, carry_);
+      result_.race_card_missing |= text.race_card_missing;
+      result_.jockey_missing |= text.jockey_missing;
+      if (!text.built) continue;
+      text.text += BuildOddsTables(result_.pat_folder, zo_name, uo_name);
+      posting_.Post(text.subject_line, text.text);
+      ++result_.races_posted;
     }
   }
 
-  Session& session_;
-  PatRunState& state_;
+  const Session& session_;
+  RaceSelection selection_;
   FolderScan scan_;
-  PatRunSummary summary_;
+  PatRunResult result_;
   RaceTextCarry carry_;
   PostingRun posting_;
 };
 
 }  // namespace
 
-PatRunSummary RunPatOdds(Session& session, PatRunState& state) {
-  state.race_card_missing = false;
-  state.jockey_missing = false;
+PatRunResult RunPatOdds(const PatRunRequest& request, const Session& session) {
   std::string setting = session.settings.GetOr(keys::kStartup, keys::kPatInstFolder, "File");
   std::filesystem::path folder = text::ResolveFolder(session.start_folder, setting);
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) {
     ReportMissingFolder(session.host, folder);
-    PatRunSummary summary;
-    summary.pat_folder = folder;
-    summary.folder_missing = true;
-    return summary;
+    PatRunResult result;
+    result.pat_folder = folder;
+    result.folder_missing = true;
+    return result;
   }
-  return OddsRun(session, state, std::move(folder)).Run();
+  return OddsRun(session, request, std::move(folder)).Run();
+}
+
+PatRunResult RunPatOutput(const PatRunRequest& request, const Session& session) {
+  session.settings.Set(keys::kStartup, keys::kOddsTeam, MarketCode(request.market));
+  if (request.market == Market::kResults) return results::RunPatResultsImport(request, session);
+  return RunPatOdds(request, session);
 }
 
 }  // namespace mirtote::pat

@@ -24,28 +24,24 @@ void ReportWriteFailure(Host& host, const std::filesystem::path& file, const std
 
 }  // namespace
 
-std::string PostingBlock(char output_format, const std::string& subject_line,
+std::string PostingBlock(OutputFormat format, const std::string& subject_line,
                          const std::string& race_text) {
-  if (output_format == '0') return race_text;
+  if (format == OutputFormat::kClipboard) return race_text;
   std::string block;
-  if (output_format == '2') {
+  if (format == OutputFormat::kAirCraft) {
     for (const char* line : {"*GO KORVAN", "*MES 17", "*SAY"}) AddLine(block, line);
   }
-  if (output_format == '1' || output_format == '2') {
-    AddLine(block, "SUB:" + subject_line);
-    AddLine(block, "");
-    AddLine(block, race_text);
-    AddLine(block, "/POST");
-  }
+  AddLine(block, "SUB:" + subject_line);
+  AddLine(block, "");
+  AddLine(block, race_text);
+  AddLine(block, "/POST");
   return block;
 }
 
-std::filesystem::path ScriptFilePath(const Session& session, char output_format,
+std::filesystem::path ScriptFilePath(const Session& session, OutputFormat format,
                                      const std::filesystem::path& current_folder) {
-  const char* name = output_format == '1'   ? kNifTermScript
-                     : output_format == '2' ? kAirCraftScript
-                                            : nullptr;
-  if (name == nullptr) return {};
+  if (format == OutputFormat::kClipboard) return {};
+  const char* name = format == OutputFormat::kNifTerm ? kNifTermScript : kAirCraftScript;
   std::string setting = session.settings.GetOr(keys::kStartup, keys::kOddsLogFolder, "File");
   std::filesystem::path folder = text::ResolveFolder(current_folder, setting);
   // An existing script in another letter case is the one replaced.
@@ -53,29 +49,22 @@ std::filesystem::path ScriptFilePath(const Session& session, char output_format,
   return folder / name;
 }
 
-PostOutcome PostRace(Session& session, PatRunState& state,
-                     const std::filesystem::path& current_folder, PostingRun& run) {
-  if (state.race_state == '0') return PostOutcome::kLeftOut;
+PostingRun::PostingRun(const Session& session, OutputFormat format,
+                       std::filesystem::path current_folder)
+    : session_(session), format_(format), current_folder_(std::move(current_folder)) {}
 
-  state.posting_text += PostingBlock(state.output_format, state.subject_line, state.race_text);
-
-  PostOutcome outcome = PostOutcome::kPosted;
-  if (state.output_format == '0') {
-    session.host.SetClipboardText(state.posting_text);
-  } else if (state.output_format == '1' || state.output_format == '2') {
-    std::filesystem::path file = ScriptFilePath(session, state.output_format, current_folder);
-    std::string error;
-    if (!text::WriteTextFile(file, state.posting_text, &error)) {
-      outcome = PostOutcome::kWriteFailed;
-      if (!run.write_failure_reported) {
-        run.write_failure_reported = true;
-        ReportWriteFailure(session.host, file, error);
-      }
-    }
+PostOutcome PostingRun::Post(const std::string& subject_line, const std::string& race_text) {
+  posted_text_ += PostingBlock(format_, subject_line, race_text);
+  if (format_ == OutputFormat::kClipboard) {
+    session_.host.SetClipboardText(posted_text_);
+    return PostOutcome::kPosted;
   }
-
-  state.race_text.clear();
-  return outcome;
+  script_file_ = ScriptFilePath(session_, format_, current_folder_);
+  std::string error;
+  if (text::WriteTextFile(script_file_, posted_text_, &error)) return PostOutcome::kPosted;
+  if (!write_failed_) ReportWriteFailure(session_.host, script_file_, error);
+  write_failed_ = true;
+  return PostOutcome::kWriteFailed;
 }
 
 }  // namespace mirtote::pat

@@ -1,42 +1,54 @@
 #pragma once
 // The posting step of the PAT runs: after a race's text is built, its block is added to the
-// run's posting text, which then goes whole to the clipboard or to the terminal program's
+// run's posted text, which then goes whole to the clipboard or to the terminal program's
 // script file (PAD_NT.TXT for NifTerm, PAD for Air Craft) in the odds-log folder.
 
 #include <filesystem>
 #include <string>
 
-#include "pat/pat_run_state.h"
+#include "pat/pat_run_request.h"
 #include "shell/session.h"
 
 namespace mirtote::pat {
 
-// What the posting step remembers over the races of one run.
-struct PostingRun {
-  bool write_failure_reported = false;  // a failed script write is reported once per run
-};
+// The block a format adds for one race: the clipboard gets the race text alone; a script
+// gets the subject, an empty line, the race text and "/POST", for Air Craft after the three
+// navigation lines.
+std::string PostingBlock(OutputFormat format, const std::string& subject_line,
+                         const std::string& race_text);
+
+// The script file of a script format in the odds-log folder; the odds-log setting (default
+// "File") is taken relative to `current_folder`. Empty for the clipboard.
+std::filesystem::path ScriptFilePath(const Session& session, OutputFormat format,
+                                     const std::filesystem::path& current_folder);
 
 enum class PostOutcome {
-  kLeftOut,     // race state '0': nothing was added
   kPosted,      // the race's block was added and delivered
   kWriteFailed  // the block was added but the script file could not be written
 };
 
-// The block format adds for one race: format '0' the race text alone; '1' the subject,
-// an empty line, the race text and "/POST"; '2' the same after the three navigation lines.
-// Any other format adds nothing.
-std::string PostingBlock(char output_format, const std::string& subject_line,
-                         const std::string& race_text);
+// The posting step over the races of one run. After every race the whole text posted so far
+// is delivered again, so a run cut short leaves a complete script of the races done.
+class PostingRun {
+ public:
+  PostingRun(const Session& session, OutputFormat format, std::filesystem::path current_folder);
 
-// The script file of an output format ('1', '2') in the odds-log folder; the odds-log setting
-// (default "File") is taken relative to `current_folder`. Empty for any other format.
-std::filesystem::path ScriptFilePath(const Session& session, char output_format,
-                                     const std::filesystem::path& current_folder);
+  // Adds one race. A script file that cannot be written is reported (once per run) and the
+  // run goes on.
+  PostOutcome Post(const std::string& subject_line, const std::string& race_text);
 
-// Adds the current race to the run's output and empties the race text. Does nothing for a
-// race left out. A script file that cannot be written is reported (once per run) and the run
-// goes on.
-PostOutcome PostRace(Session& session, PatRunState& state,
-                     const std::filesystem::path& current_folder, PostingRun& run);
+  const std::string& posted_text() const { return posted_text_; }
+  // The script file delivered to (empty for the clipboard or before the first race).
+  const std::filesystem::path& script_file() const { return script_file_; }
+  bool write_failed() const { return write_failed_; }
+
+ private:
+  const Session& session_;
+  OutputFormat format_;
+  std::filesystem::path current_folder_;
+  std::string posted_text_;
+  std::filesystem::path script_file_;
+  bool write_failed_ = false;
+};
 
 }  // namespace mirtote::pat

@@ -85,29 +85,29 @@ bool InsideWindow(std::string_view post_time, const SettingsStore& settings) {
 
 }  // namespace
 
-void BuildRaceText(const RaceTextRequest& request, Session& session, PatRunState& state,
-                   RaceTextCarry& carry) {
-  state.race_state = '0';
+RaceText BuildRaceText(const RaceTextRequest& request, const Session& session,
+                       RaceTextCarry& carry) {
+  RaceText race;
   if (const vocab::Venue* venue = VenueOfFileName(request.zo_name)) {
     carry.venue_name = std::string(venue->name);
     carry.venue_code2 = std::string(venue->code2);
   }
   const auto zo_path = text::FindIgnoringCase(request.pat_folder, request.zo_name);
-  if (!zo_path) return;
+  if (!zo_path) return race;
   const auto zo_bytes = text::ReadWholeFile(*zo_path);
-  if (!zo_bytes) return;
+  if (!zo_bytes) return race;
   const ZoReader zo(*zo_bytes);
 
   const fs::path data = text::FindIgnoringCase(session.start_folder, kDataFolder)
                             .value_or(session.start_folder / kDataFolder);
   const auto found = FindRaceCard(data, zo.RaceKey(carry.venue_code2));
   if (!found) {
-    state.race_card_missing = true;
-    return;
+    race.race_card_missing = true;
+    return race;
   }
   const jravan::RaceCardRecord& card = found->card;
-  if (!InsideWindow(card.post_time, session.settings)) return;
-  state.race_state = '1';
+  if (!InsideWindow(card.post_time, session.settings)) return race;
+  race.built = true;
 
   const std::string fetch_time =
       request.advance_sale ? std::string(kAdvanceSaleFetchTime) : FetchTime(*zo_path);
@@ -116,11 +116,11 @@ void BuildRaceText(const RaceTextRequest& request, Session& session, PatRunState
   const text::RecordFile horses = OpenRecords(data, horse_file, jravan::kHorseLength);
   const text::RecordFile jockeys = OpenRecords(data, kJockeyFile, jravan::kJockeyLength);
 
-  state.race_text += BuildRaceHeader(card, carry.venue_name, fetch_time);
-  state.race_text +=
-      BuildHorseTable({card, zo, horses, jockeys}, session.host, state.jockey_missing);
-  AddLine(state.race_text, "");
-  state.subject_line = BuildSubjectLine(card, carry.venue_name, fetch_time, request.advance_sale);
+  race.text += BuildRaceHeader(card, carry.venue_name, fetch_time);
+  race.text += BuildHorseTable({card, zo, horses, jockeys}, session.host, race.jockey_missing);
+  AddLine(race.text, "");
+  race.subject_line = BuildSubjectLine(card, carry.venue_name, fetch_time, request.advance_sale);
+  return race;
 }
 
 }  // namespace mirtote::pat

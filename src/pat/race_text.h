@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <string>
 
-#include "pat/pat_run_state.h"
 #include "shell/session.h"
 
 namespace mirtote::pat {
@@ -24,10 +23,19 @@ struct RaceTextCarry {
   std::string venue_code2;
 };
 
-// Finds the race card, applies the time window and appends the header and horse table to
-// state.race_text; sets state.race_state, state.subject_line and the missing flags.
+// The top of one race's text, or why the race is left out.
+struct RaceText {
+  bool built = false;              // false: the race is left out (no race card, outside the
+                                   // processing time window, no readable ZO file)
+  std::string text;                // header lines, horse table and an empty line
+  std::string subject_line;        // one-line title of the post
+  bool race_card_missing = false;  // no race card has the race's key
+  bool jockey_missing = false;     // some jockey name was not found
+};
+
+// Finds the race card, applies the time window and builds the header and horse table.
 // DATA is the working folder below session.start_folder.
-void BuildRaceText(const RaceTextRequest& request, Session& session, PatRunState& state,
-                   RaceTextCarry& carry);
+RaceText BuildRaceText(const RaceTextRequest& request, const Session& session,
+                       RaceTextCarry& carry);
 
 }  // namespace mirtote::pat

@@ -2,7 +2,9 @@
 
 namespace mirtote::results {
 
-// Not built yet: the "成績" choice does nothing for now.
-void RunPatResultsImport(Session&, pat::PatRunState&) {}
+// Not built yet: the "成績" choice posts nothing for now.
+pat::PatRunResult RunPatResultsImport(const pat::PatRunRequest&, const Session&) {
+  return {};
+}
 
 }  // namespace mirtote::results

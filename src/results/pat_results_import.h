@@ -3,11 +3,11 @@
 // files and posts a results text per selected race through the same posting step as the odds
 // run.
 
-#include "pat/pat_run_state.h"
+#include "pat/pat_run_request.h"
 #include "shell/session.h"
 
 namespace mirtote::results {
 
-void RunPatResultsImport(Session& session, pat::PatRunState& state);
+pat::PatRunResult RunPatResultsImport(const pat::PatRunRequest& request, const Session& session);
 
 }  // namespace mirtote::results

@@ -8,11 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
-#include "app/confirm_exit.h"
-#include "app/operations.h"
 #include "pat/pat_run.h"
-#include "results/pat_results_import.h"
 #include "shell/settings_keys.h"
 #include "shell/work_folders.h"
 
@@ -20,9 +16,6 @@ namespace mirtote::ui {
 
 namespace {
 
-constexpr std::array<const char*, 3> kMarketCodes = {"M", "D", "S"};
-constexpr int kResultsMarket = 2;
-constexpr int kNoonMarket = 1;
 constexpr int kAllRaces = 0;
 constexpr int kSecondHalf = 1;
 
@@ -36,9 +29,8 @@ QString IndexedName(const char* name, int index) {
 
 }  // namespace
 
-SelectFormat::SelectFormat(app::AppContext& context, std::function<void()> confirm_exit,
-                           QWidget* parent)
-    : QDialog(parent), context_(context), confirm_exit_(std::move(confirm_exit)) {
+SelectFormat::SelectFormat(DialogContext context, QWidget* parent)
+    : QDialog(parent), context_(std::move(context)) {
   setObjectName(QStringLiteral("SelectFormat"));
   setWindowTitle(Text("出力選択"));
   setModal(false);
@@ -75,8 +67,6 @@ void SelectFormat::BuildControls() {
     QString caption = i == 0 ? Text("前売り") : QString::number(i) + QLatin1Char('R');
     check1_[i] = new QCheckBox(caption, frame2);
     check1_[i]->setObjectName(IndexedName("Check1", i));
-    // The race flags follow the boxes, whoever changes them.
-    connect(check1_[i], &QCheckBox::toggled, this, [this, i] { Check1_Click(i); });
   }
   frame2_layout->addWidget(check1_[0], 1, 0, 1, 2);
   for (int race = 1; race <= 12; ++race) {
@@ -119,52 +109,51 @@ void SelectFormat::BuildControls() {
 }
 
 void SelectFormat::Form_Load() {
-  std::string team = context_.session.settings.GetOr(keys::kStartup, keys::kOddsTeam, "");
-  int market = kNoonMarket;
-  for (int i = 0; i < 3; ++i) {
-    if (team == kMarketCodes[i]) market = i;
-  }
-  option2_[market]->setChecked(true);
-  // Stores the market (an unknown value becomes "D") and sets the races from it. The race
-  // flags follow the boxes, so what the dialog shows is what the run posts.
-  Option2_Click(market);
+  const pat::Market market =
+      pat::MarketOrNoon(context_.session.settings.GetOr(keys::kStartup, keys::kOddsTeam, ""));
+  const int index = static_cast<int>(market);
+  option2_[index]->setChecked(true);
+  // Stores the market (an unknown value becomes noon) and ticks its races.
+  Option2_Click(index);
 }
 
 void SelectFormat::Option2_Click(int index) {
-  context_.session.settings.Set(keys::kStartup, keys::kOddsTeam, kMarketCodes[index]);
-  int range = index == kNoonMarket ? kSecondHalf : kAllRaces;
-  option1_[range]->setChecked(true);
-  Option1_Click(range);
+  const auto market = static_cast<pat::Market>(index);
+  context_.session.settings.Set(keys::kStartup, keys::kOddsTeam, pat::MarketCode(market));
+  const bool all = pat::DefaultRaceSelection(market).Has(1);
+  option1_[all ? kAllRaces : kSecondHalf]->setChecked(true);
+  Option1_Click(all ? kAllRaces : kSecondHalf);
 }
 
 void SelectFormat::Option1_Click(int index) {
-  for (int race = 1; race <= 12; ++race) {
+  for (int race = 1; race <= pat::kRacesPerDay; ++race) {
     check1_[race]->setChecked(index == kAllRaces || race >= 7);
   }
   check1_[0]->setChecked(true);
-  // setChecked only signals a change; the flags are set here as well for boxes unchanged.
-  for (int i = 0; i <= 12; ++i) Check1_Click(i);
 }
 
-void SelectFormat::Check1_Click(int index) {
-  context_.pat_run.race_selection[index] = check1_[index]->isChecked();
+// The boxes are the selection: the run reads them when it starts.
+pat::PatRunRequest SelectFormat::Request(pat::OutputFormat format) const {
+  pat::PatRunRequest request;
+  for (int i = 0; i < 3; ++i) {
+    if (option2_[i]->isChecked()) request.market = static_cast<pat::Market>(i);
+  }
+  request.format = format;
+  for (int race = 1; race <= pat::kRacesPerDay; ++race) {
+    request.selection.races[race - 1] = check1_[race]->isChecked();
+  }
+  request.selection.advance_sale = check1_[0]->isChecked();
+  return request;
 }
 
 void SelectFormat::Command1_Click(int index) {
-  if (!app::CanStartCommand(context_)) return;
-  app::RunningCommand running(context_);
-  Host& host = context_.session.host;
-  host.SetBusy(true);
-  pat::PatRunState& state = context_.pat_run;
-  state.output_format = static_cast<char>('0' + index);
-  state.race_text.clear();
-  state.posting_text.clear();
-  if (option2_[kResultsMarket]->isChecked()) {
-    results::RunPatResultsImport(context_.session, state);
-  } else {
-    pat::RunPatOdds(context_.session, state);
-  }
-  host.SetBusy(false);
+  const pat::PatRunRequest request = Request(static_cast<pat::OutputFormat>(index));
+  context_.run_command([this, &request] {
+    Host& host = context_.session.host;
+    host.SetBusy(true);
+    pat::RunPatOutput(request, context_.session);
+    host.SetBusy(false);
+  });
 }
 
 void SelectFormat::Command2_Click() {
@@ -172,7 +161,7 @@ void SelectFormat::Command2_Click() {
 }
 
 void SelectFormat::Command3_Click() {
-  if (confirm_exit_) confirm_exit_();
+  if (context_.confirm_exit) context_.confirm_exit();
 }
 
 void SelectFormat::Command4_Click() {
@@ -180,24 +169,3 @@ void SelectFormat::Command4_Click() {
 }
 
 }  // namespace mirtote::ui
-
-namespace mirtote::app {
-
-void OpenPatRunDialog(AppContext& context) {
-  // One dialog at a time: opened again, it comes forward with its choices as they are.
-  if (context.main_window != nullptr) {
-    if (auto* open = context.main_window->findChild<ui::SelectFormat*>()) {
-      open->show();
-      open->raise();
-      open->activateWindow();
-      return;
-    }
-  }
-  auto* dialog = new ui::SelectFormat(
-      context, [&context] { ConfirmExit(context); }, context.main_window);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->resize(420, 440);
-  dialog->show();
-}
-
-}  // namespace mirtote::app

@@ -4,29 +4,24 @@
 
 #include <QDialog>
 #include <array>
-#include <functional>
+
+#include "pat/pat_run_request.h"
+#include "ui/dialog_context.h"
 
 class QCheckBox;
 class QPushButton;
 class QRadioButton;
-
-namespace mirtote::app {
-struct AppContext;
-}
 
 namespace mirtote::ui {
 
 class SelectFormat : public QDialog {
   Q_OBJECT
  public:
-  // `confirm_exit` is the program's exit confirmation, called by "全終了".
-  SelectFormat(app::AppContext& context, std::function<void()> confirm_exit,
-               QWidget* parent = nullptr);
+  explicit SelectFormat(DialogContext context, QWidget* parent = nullptr);
 
   void Form_Load();
   void Option2_Click(int index);
   void Option1_Click(int index);
-  void Check1_Click(int index);
   void Command1_Click(int index);
   void Command2_Click();
   void Command3_Click();
@@ -34,9 +29,10 @@ class SelectFormat : public QDialog {
 
  private:
   void BuildControls();
+  // The run the dialog shows: the market, the ticked races and the advance sale.
+  pat::PatRunRequest Request(pat::OutputFormat format) const;
 
-  app::AppContext& context_;
-  std::function<void()> confirm_exit_;
+  DialogContext context_;
   std::array<QRadioButton*, 3> option2_{};
   std::array<QRadioButton*, 2> option1_{};
   std::array<QCheckBox*, 13> check1_{};

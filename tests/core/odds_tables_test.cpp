@@ -10,7 +10,7 @@ namespace mirtote::pat {
 namespace {
 
 using testing::Lines;
-using testing::RaceCardSpec;
+using testing::RaceCardFields;
 using testing::TempFolder;
 
 const std::string kRule(79, '=');
@@ -21,14 +21,9 @@ class OddsTablesTest : public ::testing::Test {
   // ZO (and UO when given) of `runners` runners written to the PAT folder, then the tables.
   std::string Tables(const ZoContent& zo, const std::optional<UoContent>& uo = std::nullopt) {
     testing::WritePatFiles(pat_.path(), "ZO-58B.JRA", zo, "UO-58B.JRA", uo);
-    PatRunState state;
-    state.race_state = '1';
-    state.race_text = "before\r\n";
-    AppendOddsTables(pat_.path(), "ZO-58B.JRA", "UO-58B.JRA", state);
-    EXPECT_EQ(state.race_text.substr(0, 8), "before\r\n");
-    return state.race_text.substr(8);
+    return BuildOddsTables(pat_.path(), "ZO-58B.JRA", "UO-58B.JRA");
   }
-  ZoContent Zo(int runners) { return testing::ZoFor(RaceCardSpec{}, runners); }
+  ZoContent Zo(int runners) { return testing::ZoFor(RaceCardFields{}, runners); }
 
   TempFolder pat_;
 };
@@ -166,11 +161,9 @@ TEST_F(OddsTablesTest, BadFilesGiveDashesNeverAReadOutOfRange) {
                                          "\r\n18 ----- ----- ----- ----- ----- -----  18  "},
                                         {cut, dashes}}) {
     if (!zo_bytes.empty()) pat_.Write("zo-58b.jra", zo_bytes);
-    PatRunState state;
-    state.race_state = '1';
-    AppendOddsTables(pat_.path(), "ZO-58B.JRA", "UO-58B.JRA", state);
-    EXPECT_NE(state.race_text.find(piece), std::string::npos) << state.race_text;
-    EXPECT_EQ(state.race_text.find("\r\n19 "), std::string::npos);
+    const std::string tables = BuildOddsTables(pat_.path(), "ZO-58B.JRA", "UO-58B.JRA");
+    EXPECT_NE(tables.find(piece), std::string::npos) << tables;
+    EXPECT_EQ(tables.find("\r\n19 "), std::string::npos);
   }
 }
 

@@ -21,11 +21,10 @@ class PatRunTest : public ::testing::Test {
     std::vector<std::array<std::string, 3>> jockeys;
     for (int i = 1; i <= 18; ++i) jockeys.push_back({"J0" + TwoDigits(i), "騎手", "太郎"});
     WriteJockeys(data_, jockeys);
-    state_.output_format = '0';
   }
 
-  RaceCardSpec Card(int day, int race, int runners = 8) const {
-    RaceCardSpec card;
+  RaceCardFields Card(int day, int race, int runners = 8) const {
+    RaceCardFields card;
     card.day = std::to_string(day);
     card.race_number = TwoDigits(race);
     card.month_day = "05" + TwoDigits(9 + day);
@@ -37,9 +36,9 @@ class PatRunTest : public ::testing::Test {
   // Race cards and PAT files of races `first`..`last` of a day at 東京; `lower` writes the
   // PAT file names in lower case.
   void WriteDay(int day, int first, int last, bool lower = false, int runners = 8) {
-    std::vector<RaceCardSpec> cards;
+    std::vector<RaceCardFields> cards;
     for (int race = first; race <= last; ++race) {
-      RaceCardSpec card = Card(day, race, runners);
+      RaceCardFields card = Card(day, race, runners);
       ZoContent zo = ZoFor(card, runners);
       std::string zo_name = ZoName(card), uo_name = UoName(card);
       for (std::string* name : {&zo_name, &uo_name}) {
@@ -54,17 +53,17 @@ class PatRunTest : public ::testing::Test {
   }
 
   void Select(int first, int last, bool advance_sale) {
-    state_.race_selection[0] = advance_sale;
+    request_.selection.advance_sale = advance_sale;
     for (int race = 1; race <= 12; ++race)
-      state_.race_selection[race] = race >= first && race <= last;
+      request_.selection.races[race - 1] = race >= first && race <= last;
   }
 
-  PatRunSummary Run() { return RunPatOdds(session_, state_); }
+  PatRunResult Run() { return last_ = RunPatOdds(request_, session_); }
 
-  // Day and race number of each race in the posting text, in order.
+  // Day and race number of each race in the last run's posted text, in order.
   std::vector<std::pair<int, int>> Posted() const {
     static const std::regex kName("D(\\d)R(\\d\\d)");
-    const std::string& text = state_.posting_text;
+    const std::string& text = last_.posted_text;
     std::vector<std::pair<int, int>> races;
     for (std::sregex_iterator it(text.begin(), text.end(), kName), end; it != end; ++it) {
       races.emplace_back(std::stoi((*it)[1]), std::stoi((*it)[2]));
@@ -79,20 +78,21 @@ class PatRunTest : public ::testing::Test {
   ScriptedHost host_;
   MemorySettingsStore settings_;
   Session session_{temp_.path(), settings_, host_};
-  PatRunState state_;
+  PatRunRequest request_;
+  PatRunResult last_;
 };
 
 TEST_F(PatRunTest, LowerCaseNamesAreFoundAndRace11IsTheBFile) {
   WriteDay(1, 10, 12, /*lower=*/true, /*runners=*/12);
   ASSERT_TRUE(fs::exists(pat_ / "zo-51b.jra") && fs::exists(pat_ / "uo-51b.jra"));
   Select(1, 12, false);
-  PatRunSummary summary = Run();
+  PatRunResult summary = Run();
   EXPECT_EQ(summary.file_count, 3);
   EXPECT_EQ(summary.races_posted, 3);
   EXPECT_EQ(Posted(), (Races{{1, 10}, {1, 11}, {1, 12}}));
   // The quinella table of 12 runners comes from the lower-case UO file.
-  EXPECT_NE(state_.posting_text.find("９  １０  １１  １２"), std::string::npos);
-  EXPECT_EQ(host_.clipboard, state_.posting_text);
+  EXPECT_NE(summary.posted_text.find("９  １０  １１  １２"), std::string::npos);
+  EXPECT_EQ(host_.clipboard, summary.posted_text);
   EXPECT_TRUE(host_.messages.empty());
 }
 
@@ -100,7 +100,7 @@ TEST_F(PatRunTest, SecondHalfOnlyCancelsRaces1To6WithExactCaptions) {
   WriteDay(1, 1, 12);
   WriteDay(3, 1, 1);  // a later day of the venue: counted, never processed
   Select(7, 12, false);
-  PatRunSummary summary = Run();
+  PatRunResult summary = Run();
   EXPECT_EQ(summary.file_count, 13);
   EXPECT_EQ(summary.files_met, 12);
 
@@ -120,11 +120,11 @@ TEST_F(PatRunTest, AdvanceSaleFollowsDayOneWithEveryRaceOfDayTwo) {
   WriteDay(1, 1, 3);
   WriteDay(2, 1, 3);
   Select(2, 3, true);
-  PatRunSummary summary = Run();
+  PatRunResult summary = Run();
   EXPECT_EQ(summary.races_posted, 5);
   EXPECT_EQ(Posted(), (Races{{1, 2}, {1, 3}, {2, 1}, {2, 2}, {2, 3}}));
   // The fixed fetch time starts with the advance-sale pass.
-  const std::string& text = state_.posting_text;
+  const std::string& text = summary.posted_text;
   EXPECT_GT(text.find("取得 00:99"), text.find("D1R03"));
   EXPECT_LT(text.find("取得 00:99"), text.find("D2R01"));
   // No cancel caption in the advance-sale pass, though race 1 is not selected.
@@ -132,14 +132,12 @@ TEST_F(PatRunTest, AdvanceSaleFollowsDayOneWithEveryRaceOfDayTwo) {
   EXPECT_EQ(host_.progress_captions[4], "【  6 ﾌｧｲﾙ中  4 ﾌｧｲﾙ目 】を処理中です。");
 
   // Without the advance sale only day 1 is posted.
-  state_.posting_text.clear();
   Select(1, 12, false);
   Run();
   EXPECT_EQ(Posted(), (Races{{1, 1}, {1, 2}, {1, 3}}));
 
   // Day 2 alone is the earliest day: posted once, by the main pass.
   for (const char* name : {"ZO-511.JRA", "ZO-512.JRA", "ZO-513.JRA"}) fs::remove(pat_ / name);
-  state_.posting_text.clear();
   Select(1, 12, true);
   EXPECT_EQ(Run().races_posted, 3);
   EXPECT_EQ(Posted(), (Races{{2, 1}, {2, 2}, {2, 3}}));
@@ -149,11 +147,13 @@ TEST_F(PatRunTest, MissingRaceCardAndJockeyAreReportedInOrderAfterTheRun) {
   WriteDay(1, 1, 1);
   // Race 2 has PAT files but no race card; race 1's horse 3 has an unknown jockey.
   WritePatFiles(pat_, ZoName(Card(1, 2)), ZoFor(Card(1, 2), 8));
-  RaceCardSpec card = Card(1, 1);
+  RaceCardFields card = Card(1, 1);
   card.entries[2].jockey_code = "X999";
   WriteMeeting(data_, "東京19980510", {card}, HorsesFor(card));
   Select(1, 12, false);
-  EXPECT_EQ(Run().races_posted, 1);
+  PatRunResult result = Run();
+  EXPECT_EQ(result.races_posted, 1);
+  EXPECT_TRUE(result.race_card_missing && result.jockey_missing);
 
   ASSERT_EQ(host_.messages.size(), 2u);
   EXPECT_EQ(host_.messages[0].title, "出馬表ファイル確認");
@@ -167,8 +167,6 @@ TEST_F(PatRunTest, MissingRaceCardAndJockeyAreReportedInOrderAfterTheRun) {
   for (const auto& message : host_.messages) {
     EXPECT_EQ(message.icon, MessageIcon::kExclamation);
   }
-  EXPECT_FALSE(state_.race_card_missing);
-  EXPECT_FALSE(state_.jockey_missing);
 }
 
 TEST_F(PatRunTest, OddNamesAndFoldersDoNotCount) {
@@ -178,11 +176,11 @@ TEST_F(PatRunTest, OddNamesAndFoldersDoNotCount) {
   }
   fs::create_directories(pat_ / "ZO-112.JRA");
   temp_.Write("FILE/KS-51118.JRA", "results");
-  PatRunSummary summary = Run();
+  PatRunResult summary = Run();
   // Every ZO*JRA plain file is counted, but none names a venue and a day 1-8: no output.
   EXPECT_EQ(summary.file_count, 5);
   EXPECT_EQ(summary.files_met, 0);
-  EXPECT_TRUE(state_.posting_text.empty());
+  EXPECT_TRUE(summary.posted_text.empty());
   EXPECT_EQ(host_.clipboard_writes, 0);
   EXPECT_TRUE(host_.messages.empty());
   EXPECT_EQ(host_.progress_captions.size(), 1u);
@@ -190,12 +188,32 @@ TEST_F(PatRunTest, OddNamesAndFoldersDoNotCount) {
 
 TEST_F(PatRunTest, MissingFolderIsReportedAndEndsTheRun) {
   settings_.Set(keys::kStartup, keys::kPatInstFolder, "PAT");
-  PatRunSummary summary = Run();
+  PatRunResult summary = Run();
   EXPECT_TRUE(summary.folder_missing);
   ASSERT_EQ(host_.messages.size(), 1u);
   EXPECT_EQ(host_.messages[0].title, "PATフォルダ確認");
   EXPECT_NE(host_.messages[0].text.find((temp_.path() / "PAT").string()), std::string::npos);
   EXPECT_TRUE(host_.progress_captions.empty());
+}
+
+// The job stores the market; the results market runs the results import, not the odds run.
+TEST_F(PatRunTest, OutputJobStoresTheMarketAndRoutesResultsToTheImport) {
+  WriteDay(1, 1, 2);
+  request_.market = Market::kResults;
+  EXPECT_EQ(RunPatOutput(request_, session_).races_posted, 0);
+  EXPECT_EQ(settings_.GetOr(keys::kStartup, keys::kOddsTeam, ""), "S");
+  request_.market = Market::kNoon;
+  EXPECT_EQ(RunPatOutput(request_, session_).races_posted, 2);
+  EXPECT_EQ(settings_.GetOr(keys::kStartup, keys::kOddsTeam, ""), "D");
+}
+
+TEST(MarketTest, CodesAndProposedRaces) {
+  EXPECT_EQ(MarketOrNoon("S"), Market::kResults);
+  EXPECT_EQ(MarketOrNoon("x"), Market::kNoon);
+  EXPECT_EQ(MarketCode(Market::kMorning), "M");
+  const RaceSelection noon = DefaultRaceSelection(Market::kNoon);
+  EXPECT_TRUE(!noon.Has(6) && noon.Has(7) && noon.Has(12) && noon.advance_sale);
+  EXPECT_TRUE(DefaultRaceSelection(Market::kResults).Has(1));
 }
 
 }  // namespace

@@ -13,9 +13,9 @@
 namespace mirtote::pat {
 namespace {
 
-using testing::HorseSpec;
+using testing::HorseFields;
 using testing::Lines;
-using testing::RaceCardSpec;
+using testing::RaceCardFields;
 
 const std::string kEquals(79, '=');
 const std::string kDashes(79, '-');
@@ -27,8 +27,8 @@ class RaceTextTest : public ::testing::Test {
   std::filesystem::path Pat() const { return root_.path() / "PAT"; }
 
   // Writes the card's meeting and its ZO file, fetched at 9:05 local time on 10 May 1998.
-  void WriteRace(const RaceCardSpec& card, const ZoContent& zo,
-                 const std::vector<HorseSpec>& horses) {
+  void WriteRace(const RaceCardFields& card, const ZoContent& zo,
+                 const std::vector<HorseFields>& horses) {
     testing::WriteMeeting(Data(), "東京19980510", {card}, horses);
     const auto zo_path = testing::WritePatFiles(Pat(), testing::ZoName(card), zo);
     std::tm tm{};
@@ -41,22 +41,21 @@ class RaceTextTest : public ::testing::Test {
     const auto when = std::chrono::system_clock::from_time_t(std::mktime(&tm));
     std::filesystem::last_write_time(zo_path, std::chrono::file_clock::from_sys(when));
   }
-  void WriteRace(const RaceCardSpec& card) {
+  void WriteRace(const RaceCardFields& card) {
     WriteRace(card, testing::ZoFor(card, static_cast<int>(card.entries.size())),
               testing::HorsesFor(card));
   }
 
-  std::string Build(const RaceCardSpec& card, bool advance_sale = false) {
-    state_ = PatRunState{};
+  std::string Build(const RaceCardFields& card, bool advance_sale = false) {
     Session session{root_.path(), settings_, host_};
-    BuildRaceText({Pat(), testing::ZoName(card), advance_sale}, session, state_, carry_);
-    return state_.race_text;
+    race_ = BuildRaceText({Pat(), testing::ZoName(card), advance_sale}, session, carry_);
+    return race_.text;
   }
 
   testing::TempFolder root_;
   MemorySettingsStore settings_;
   testing::ScriptedHost host_;
-  PatRunState state_;
+  RaceText race_;
   RaceTextCarry carry_;
 };
 
@@ -64,7 +63,7 @@ class RaceTextTest : public ::testing::Test {
 // share bracket 7; jockeys of 1, 2 and 3 family-name characters, initials, one unknown;
 // previous weights "000" and "999" unknown; bracket odds of each size, one pair not sold.
 TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
-  RaceCardSpec card;
+  RaceCardFields card;
   card.meeting = "2";
   card.day = "4";
   card.race_number = "05";
@@ -79,7 +78,7 @@ TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
   card.grade = "E";
   card.entries = testing::MakeEntries(8, {"1", "2", "3", "4", "5", "6", "7", "7"});
   card.entries[1].carried_weight = "570";
-  std::vector<HorseSpec> horses = testing::HorsesFor(card);
+  std::vector<HorseFields> horses = testing::HorsesFor(card);
   horses[3].sex = "2";
   horses[4].sex = "3";
   horses[4].birth_date = "880301";  // 11 years old
@@ -106,10 +105,11 @@ TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
                                  {"J008", "Ｍ．Ｊ．キネーン", "マイケル"}});
 
   Build(card);
-  AppendOddsTables(Pat(), testing::ZoName(card), testing::UoName(card), state_);
+  const std::string text =
+      race_.text + BuildOddsTables(Pat(), testing::ZoName(card), testing::UoName(card));
 
   const std::string dashes = "---- ---- ---- ---- ---- ---- ---- ---- ";
-  EXPECT_EQ(state_.race_text,
+  EXPECT_EQ(text,
             Lines({
                 kEquals,
                 "【オッズ】東京   　５レース  '９８年 ２回 ４日目 　５月 １０日（木） 取得  9:05",
@@ -138,17 +138,17 @@ TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
                 kEquals,
                 "",
             }));
-  EXPECT_EQ(state_.subject_line, "05/10  【 東京 　５Ｒ】    [取得 9:05]");
-  EXPECT_EQ(state_.race_state, '1');
-  EXPECT_TRUE(state_.jockey_missing);  // J006
-  EXPECT_FALSE(state_.race_card_missing);
+  EXPECT_EQ(race_.subject_line, "05/10  【 東京 　５Ｒ】    [取得 9:05]");
+  EXPECT_TRUE(race_.built);
+  EXPECT_TRUE(race_.jockey_missing);  // J006
+  EXPECT_FALSE(race_.race_card_missing);
   EXPECT_TRUE(host_.messages.empty());
 }
 
 // Horses 10 to 18 take two half-width digits; the age counts across the century; no
 // weekday for code 9; a three-digit edition.
 TEST_F(RaceTextTest, EighteenRunnersAndTheCentury) {
-  RaceCardSpec card;
+  RaceCardFields card;
   card.year = "02";
   card.month_day = "1228";
   card.weekday = "9";
@@ -157,7 +157,7 @@ TEST_F(RaceTextTest, EighteenRunnersAndTheCentury) {
   card.race_name = "有馬記念";
   card.course = "13";
   card.entries = testing::MakeEntries(18);
-  std::vector<HorseSpec> horses = testing::HorsesFor(card);  // born 95: 8 in 2002
+  std::vector<HorseFields> horses = testing::HorsesFor(card);  // born 95: 8 in 2002
   horses[17].birth_date = "920101";                          // 11 in 2002
   WriteRace(card, testing::ZoFor(card, 18), horses);
 
@@ -180,7 +180,7 @@ TEST_F(RaceTextTest, EighteenRunnersAndTheCentury) {
 // The first six characters of the race name; each half-width space stands for the
 // columns left to 12 by the characters before it.
 TEST_F(RaceTextTest, AdvanceSaleSubjectAndFetchTime) {
-  RaceCardSpec card;
+  RaceCardFields card;
   card.entries = testing::MakeEntries(8);
   const std::string six(6, ' ');
   for (const auto& [name, subject] :
@@ -190,12 +190,12 @@ TEST_F(RaceTextTest, AdvanceSaleSubjectAndFetchTime) {
     card.race_name = name;
     WriteRace(card);
     EXPECT_NE(Build(card, /*advance_sale=*/true).find("（日） 取得 00:99\r\n"), std::string::npos);
-    EXPECT_EQ(state_.subject_line, "05/10【前売】" + subject + " [取得00:99]");
+    EXPECT_EQ(race_.subject_line, "05/10【前売】" + subject + " [取得00:99]");
   }
 }
 
 TEST_F(RaceTextTest, TimeWindowBoundsAreInclusive) {
-  RaceCardSpec card;  // post time 15:40
+  RaceCardFields card;  // post time 15:40
   card.entries = testing::MakeEntries(8);
   WriteRace(card);
   for (const auto& [start, end, inside] :
@@ -203,21 +203,20 @@ TEST_F(RaceTextTest, TimeWindowBoundsAreInclusive) {
     settings_.Set("Startup", "StartTime", start);
     settings_.Set("Startup", "EndTime", end);
     Build(card);
-    AppendOddsTables(Pat(), testing::ZoName(card), testing::UoName(card), state_);
-    EXPECT_EQ(state_.race_state, inside ? '1' : '0') << start << "-" << end;
-    EXPECT_EQ(state_.race_text.empty(), !inside);
-    EXPECT_EQ(state_.subject_line.empty(), !inside);
-    EXPECT_FALSE(state_.race_card_missing);
+    EXPECT_EQ(race_.built, inside) << start << "-" << end;
+    EXPECT_EQ(race_.text.empty(), !inside);
+    EXPECT_EQ(race_.subject_line.empty(), !inside);
+    EXPECT_FALSE(race_.race_card_missing);
   }
 }
 
 // Horse 1 is missing: reported, its line left blank; horse 2 is then found by a search from
 // the start of the file, horse 3 as the record after it (not the earlier record of its id).
 TEST_F(RaceTextTest, HorseFileSearchAndMissingHorse) {
-  RaceCardSpec card;
+  RaceCardFields card;
   card.entries = testing::MakeEntries(3);
-  std::vector<HorseSpec> horses = testing::HorsesFor(card);
-  HorseSpec early = horses[2];
+  std::vector<HorseFields> horses = testing::HorsesFor(card);
+  HorseFields early = horses[2];
   early.name = "サキ";
   WriteRace(card, testing::ZoFor(card, 3), {early, horses[1], horses[2]});
   const std::string text = Build(card);
@@ -234,9 +233,9 @@ TEST_F(RaceTextTest, HorseFileSearchAndMissingHorse) {
 }
 
 TEST_F(RaceTextTest, NamesAreFoundIgnoringCaseAndTheFirstRaceCardFileWins) {
-  RaceCardSpec card;
+  RaceCardFields card;
   card.entries = testing::MakeEntries(8);
-  RaceCardSpec copy = card;
+  RaceCardFields copy = card;
   copy.race_name = "ウラ";
   const auto data = root_.path() / "data";
   testing::WriteMeeting(data, "東京19980510", {card}, testing::HorsesFor(card), ".den", ".uma");

@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/qt_settings_store.h"
 #include "cli/arguments.h"
 #include "cli/command_line.h"
 #include "cli/report_output.h"
 #include "cli/terminal_host.h"
+#include "runtime/qt_settings_store.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;
@@ -179,11 +179,6 @@ class CliTest : public QObject {
     QCOMPARE(Q(yes_host.AskText("入力", "発走時間指定", "0900")), QStringLiteral("0900"));
     QVERIFY(!yes_host.ChooseFilesToOpen({}));
     QVERIFY(!yes_host.ChooseFileToSave({}));
-    QVERIFY(!yes_host.has_clipboard_text());
-    yes_host.SetClipboardText("a");
-    yes_host.SetClipboardText("");
-    QVERIFY(yes_host.has_clipboard_text());
-    QVERIFY(yes_host.clipboard_text().empty());
   }
 
   void reportOutputIsCp932UnlessUtf8() {

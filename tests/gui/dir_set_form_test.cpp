@@ -110,8 +110,7 @@ class DirSetFormTest : public QObject {
   // Opened from the menu: sized, shown without blocking; chosen again, the same dialog.
   void OpenSizesAndShowsWithoutBlocking() {
     QWidget main_window;
-    mirtote::app::AppContext context{
-        .session = f_->session, .pat_run = {}, .main_window = &main_window};
+    mirtote::app::AppContext context{.session = f_->session, .main_window = &main_window};
     mirtote::app::OpenDirSetForm(context);
     mirtote::app::OpenDirSetForm(context);
     auto forms = main_window.findChildren<DirSetForm*>();

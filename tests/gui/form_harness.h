@@ -45,7 +45,7 @@ struct FormHarness {
   TempFolder folder;
   MemorySettingsStore store;
   ScriptedHost host;
-  app::AppContext context{Session{{}, store, host}, {}};
+  app::AppContext context{Session{{}, store, host}};
   std::vector<std::string> calls;                       // operations started, by name
   std::map<std::string, std::function<void()>> during;  // run inside an operation
   std::unique_ptr<app::Main_Form> form;

@@ -22,18 +22,19 @@ class SelectFormatTest : public QObject {
   int exit_requests_ = 0;
 
   std::unique_ptr<SelectFormat> Open() {
-    return std::make_unique<SelectFormat>(h_->context, [this] { ++exit_requests_; });
+    mirtote::ui::DialogContext context = mirtote::app::DialogContextOf(h_->context);
+    context.confirm_exit = [this] { ++exit_requests_; };
+    return std::make_unique<SelectFormat>(context);
   }
   static QAbstractButton* Button(SelectFormat& form, const std::string& name) {
     return Child<QAbstractButton>(&form, name);
   }
 
-  // Boxes and flags agree, and show races 7-12 only (second half) or all races.
+  // The boxes show races 7-12 only (second half) or all races, and the advance sale.
   void VerifyRaces(SelectFormat& form, bool second_half) {
     for (int i = 0; i <= 12; ++i) {
       const bool ticked = i == 0 || !second_half || i >= 7;
       QCOMPARE(Button(form, "Check1_" + std::to_string(i))->isChecked(), ticked);
-      QCOMPARE(h_->context.pat_run.race_selection[i], ticked);
     }
     QVERIFY(Button(form, second_half ? "Option1_1" : "Option1_0")->isChecked());
   }
@@ -55,7 +56,6 @@ class SelectFormatTest : public QObject {
                           Case{nullptr, 1, "D"}, Case{"x", 1, "D"}, Case{"", 1, "D"}}) {
       init();
       if (c.stored) h_->store.Set(keys::kStartup, keys::kOddsTeam, c.stored);
-      h_->context.pat_run.race_selection.fill(false);
       auto form = Open();
       QCOMPARE(form->windowTitle(), testing::Q("出力選択"));
       QVERIFY(Button(*form, "Option2_" + std::to_string(c.market))->isChecked());
@@ -65,10 +65,9 @@ class SelectFormatTest : public QObject {
   }
 
   void RaceChoicesFollowMarketAndBoxes() {
-    auto form = Open();                  // 昼市: races 7-12
-    Button(*form, "Check1_0")->click();  // 前売り off
-    Button(*form, "Check1_8")->click();  // 8R off
-    QVERIFY(!h_->context.pat_run.race_selection[0] && !h_->context.pat_run.race_selection[8]);
+    auto form = Open();                   // 昼市: races 7-12
+    Button(*form, "Check1_0")->click();   // 前売り off
+    Button(*form, "Check1_8")->click();   // 8R off
     Button(*form, "Option1_1")->click();  // clicked again: the boxes and 前売り as the range says
     VerifyRaces(*form, true);
     Button(*form, "Option2_2")->click();
@@ -80,7 +79,7 @@ class SelectFormatTest : public QObject {
   }
 
   void FormatButtonRunsTheOddsRun() {
-    testing::RaceCardSpec card;
+    testing::RaceCardFields card;
     card.entries = testing::MakeEntries(8);
     testing::WriteMeeting(h_->folder.path() / "DATA", "東京19980510", {card},
                           testing::HorsesFor(card));
@@ -88,29 +87,26 @@ class SelectFormatTest : public QObject {
                            testing::ZoFor(card, 8));
     h_->store.Set(keys::kStartup, keys::kOddsTeam, "M");
     auto form = Open();
-    mirtote::pat::PatRunState& state = h_->context.pat_run;
-    state.race_text = "left over";
-    state.posting_text = "left over";
-
     Button(*form, "Command1_0")->click();
-    QCOMPARE(state.output_format, '0');
-    QVERIFY(state.posting_text.find("left over") == std::string::npos);
-    QVERIFY(h_->host.clipboard.find("ＮＨＫマイルカップ") != std::string::npos);
+    const std::string first = h_->host.clipboard;
+    QVERIFY(first.find("ＮＨＫマイルカップ") != std::string::npos);
     QVERIFY(!h_->host.busy);
     QVERIFY(!h_->context.command_running);
+    // A second run posts the race again from nothing: the clipboard holds one race.
+    Button(*form, "Command1_0")->click();
+    QCOMPARE(h_->host.clipboard, first);
+    QCOMPARE(h_->host.clipboard_writes, 2);
 
     // While another command runs, the buttons do nothing.
     h_->context.command_running = true;
-    Button(*form, "Command1_1")->click();
-    QCOMPARE(state.output_format, '0');
+    Button(*form, "Command1_0")->click();
+    QCOMPARE(h_->host.clipboard_writes, 2);
     h_->context.command_running = false;
 
     // "成績" runs the results import instead: no odds are posted.
     Button(*form, "Option2_2")->click();
-    const int writes = h_->host.clipboard_writes;
     Button(*form, "Command1_0")->click();
-    QCOMPARE(h_->host.clipboard_writes, writes);
-    QVERIFY(state.posting_text.empty());
+    QCOMPARE(h_->host.clipboard_writes, 2);
   }
 
   void OtherButtons() {

@@ -73,7 +73,7 @@ class StartupTest : public QObject {
     FormHarness h(false);
     mirtote::app::StartupAnswersHost answering(h.host);
     answering.answer_yes = true;
-    mirtote::app::AppContext context{mirtote::Session{{}, h.store, answering}, {}};
+    mirtote::app::AppContext context{mirtote::Session{{}, h.store, answering}};
     mirtote::app::MainFormOptions options;
     options.no_splash = true;
     options.start_folder = h.folder.path();

@@ -31,7 +31,7 @@ std::string Record(size_t length, std::initializer_list<std::pair<size_t, std::s
   return r;
 }
 
-std::string RaceCard(const RaceCardSpec& s) {
+std::string RaceCard(const RaceCardFields& s) {
   const auto f = [](const std::string& text, size_t bytes) { return SjisField(text, bytes); };
   // clang-format off
   std::string r = Record(584, {
@@ -44,7 +44,7 @@ std::string RaceCard(const RaceCardSpec& s) {
       {105, TwoDigits(static_cast<int>(s.entries.size()))}, {582, "\r\n"}});
   // clang-format on
   for (size_t i = 0; i < s.entries.size() && i < 18; ++i) {
-    const EntrySpec& e = s.entries[i];
+    const EntryFields& e = s.entries[i];
     if (e.bracket.empty()) continue;
     r.replace(168 + 23 * i, 18,
               f(e.bracket, 1) + f(e.horse_id, 8) + f(e.sex, 1) + " " + f(e.carried_weight, 3) +
@@ -65,7 +65,7 @@ void SetPair(pat::PairOdds& slot, const std::string& odds) {
 
 }  // namespace
 
-std::vector<EntrySpec> MakeEntries(int count, std::vector<std::string> brackets) {
+std::vector<EntryFields> MakeEntries(int count, std::vector<std::string> brackets) {
   if (brackets.empty()) {
     // Brackets 1-8 in order; past 8 runners the last brackets take the extra horses.
     for (int b = 1; b <= 8 && count > 0; ++b) {
@@ -73,7 +73,7 @@ std::vector<EntrySpec> MakeEntries(int count, std::vector<std::string> brackets)
       for (int k = 0; k < in_bracket; ++k) brackets.push_back(std::to_string(b));
     }
   }
-  std::vector<EntrySpec> entries;
+  std::vector<EntryFields> entries;
   for (int i = 1; i <= count; ++i) {
     entries.push_back({.bracket = brackets.at(static_cast<size_t>(i - 1)),
                        .horse_id = "950000" + TwoDigits(i),
@@ -82,8 +82,8 @@ std::vector<EntrySpec> MakeEntries(int count, std::vector<std::string> brackets)
   return entries;
 }
 
-std::vector<HorseSpec> HorsesFor(const RaceCardSpec& card) {
-  std::vector<HorseSpec> horses;
+std::vector<HorseFields> HorsesFor(const RaceCardFields& card) {
+  std::vector<HorseFields> horses;
   for (size_t i = 0; i < card.entries.size(); ++i) {
     if (card.entries[i].bracket.empty()) continue;
     horses.push_back({.id = card.entries[i].horse_id,
@@ -93,7 +93,7 @@ std::vector<HorseSpec> HorsesFor(const RaceCardSpec& card) {
 }
 
 void WriteMeeting(const fs::path& data, const std::string& stem,
-                  const std::vector<RaceCardSpec>& cards, const std::vector<HorseSpec>& horses,
+                  const std::vector<RaceCardFields>& cards, const std::vector<HorseFields>& horses,
                   const std::string& den_extension, const std::string& uma_extension) {
   std::string den;
   for (const auto& card : cards) den += RaceCard(card);
@@ -121,7 +121,7 @@ void WriteJockeys(const fs::path& data, const std::vector<std::array<std::string
   WriteBytes(data / "騎手.DAT", bytes);
 }
 
-pat::ZoContent ZoFor(const RaceCardSpec& card, int runners) {
+pat::ZoContent ZoFor(const RaceCardFields& card, int runners) {
   pat::ZoContent zo;
   const vocab::Venue* venue = vocab::VenueByCode2(card.venue_code);
   // clang-format off
@@ -152,13 +152,13 @@ void SetBracket(pat::ZoContent& zo, int a, int b, const std::string& odds) {
   SetPair(zo.brackets.at(static_cast<size_t>(pat::BracketSlotOf(a, b) - 1)), odds);
 }
 
-std::string ZoName(const RaceCardSpec& card) {
+std::string ZoName(const RaceCardFields& card) {
   const vocab::Venue* venue = vocab::VenueByCode2(card.venue_code);
   return pat::PatFileName(pat::PatKind::kZo, venue ? venue->code_char : '?', card.day.at(0),
                           pat::RaceChar(static_cast<int>(text::ValInt(card.race_number))));
 }
 
-std::string UoName(const RaceCardSpec& card) {
+std::string UoName(const RaceCardFields& card) {
   return "U" + ZoName(card).substr(1);
 }
 

@@ -16,7 +16,7 @@ namespace mirtote::testing {
 namespace fs = std::filesystem;
 
 // One horse entry of a race card; an empty bracket leaves the entry blank (no horse).
-struct EntrySpec {
+struct EntryFields {
   std::string bracket;   // "1"-"8"
   std::string horse_id;  // 8 characters
   std::string sex = "1";
@@ -25,7 +25,7 @@ struct EntrySpec {
 };
 
 // A race card. The defaults describe race 11 of 東京 on 10 May 1998 (key "05983811").
-struct RaceCardSpec {
+struct RaceCardFields {
   std::string venue_code = "05";
   std::string year = "98";
   std::string meeting = "3";
@@ -41,10 +41,10 @@ struct RaceCardSpec {
   std::string distance = "1600";
   std::string course = "11";
   std::string grade = "A";
-  std::vector<EntrySpec> entries;  // entry i-1 for horse number i (at most 18)
+  std::vector<EntryFields> entries;  // entry i-1 for horse number i (at most 18)
 };
 
-struct HorseSpec {
+struct HorseFields {
   std::string id;    // 8 characters
   std::string name;  // padded with "　" to 18 characters
   std::string sex = "1";
@@ -55,14 +55,14 @@ struct HorseSpec {
 
 // `count` running entries: horse i in bracket `brackets[i-1]` (or the usual bracket split
 // of `count` runners when empty), id "950000ii", jockey "J0ii".
-std::vector<EntrySpec> MakeEntries(int count, std::vector<std::string> brackets = {});
+std::vector<EntryFields> MakeEntries(int count, std::vector<std::string> brackets = {});
 // A horse for each entry with a bracket: name "ウマ" + number in full width, born 95.
-std::vector<HorseSpec> HorsesFor(const RaceCardSpec& card);
+std::vector<HorseFields> HorsesFor(const RaceCardFields& card);
 
 // Writes <stem>.DEN with the cards and <stem>.UMA with the horses into `data`; the stem is
 // 10 characters such as "東京19980510".
 void WriteMeeting(const fs::path& data, const std::string& stem,
-                  const std::vector<RaceCardSpec>& cards, const std::vector<HorseSpec>& horses,
+                  const std::vector<RaceCardFields>& cards, const std::vector<HorseFields>& horses,
                   const std::string& den_extension = ".DEN",
                   const std::string& uma_extension = ".UMA");
 // Writes 騎手.DAT into `data`: one record per (code, family, given).
@@ -70,7 +70,7 @@ void WriteJockeys(const fs::path& data, const std::vector<std::array<std::string
 
 // A ZO content whose header gives the card's race key and runner count; horse i has win
 // odds 1.3 + i and place odds 1.i-2.i, the brackets no odds.
-pat::ZoContent ZoFor(const RaceCardSpec& card, int runners);
+pat::ZoContent ZoFor(const RaceCardFields& card, int runners);
 // A UO content for `runners` runners with no odds in any pair (blank slots).
 pat::UoContent UoFor(const pat::ZoContent& zo, int runners);
 // Sets a quinella or bracket pair: sold at `odds`, or not sold when empty.
@@ -78,8 +78,8 @@ void SetQuinella(pat::UoContent& uo, int runners, int a, int b, const std::strin
 void SetBracket(pat::ZoContent& zo, int a, int b, const std::string& odds);
 
 // The card's PAT file names ("ZO-58B.JRA", "UO-58B.JRA").
-std::string ZoName(const RaceCardSpec& card);
-std::string UoName(const RaceCardSpec& card);
+std::string ZoName(const RaceCardFields& card);
+std::string UoName(const RaceCardFields& card);
 // Writes the PAT95 files into `folder` and returns the ZO file's path.
 fs::path WritePatFiles(const fs::path& folder, const std::string& zo_name, const pat::ZoContent& zo,
                        const std::string& uo_name = {},

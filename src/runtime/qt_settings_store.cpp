@@ -1,4 +1,4 @@
-#include "app/qt_settings_store.h"
+#include "runtime/qt_settings_store.h"
 
 #include <QSettings>
 #include <QString>
@@ -7,14 +7,17 @@
 
 #include <system_error>
 
-#include "ui/qt_support.h"
-
-namespace mirtote::app {
+namespace mirtote::runtime {
 
 namespace {
 
-using ui::ToQString;
-using ui::ToUtf8;
+QString ToQString(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string ToUtf8(const QString& text) {
+  return text.toUtf8().toStdString();
+}
 
 QString KeyPath(std::string_view section, std::string_view key) {
   return ToQString(section) + QLatin1Char('/') + ToQString(key);
@@ -80,4 +83,4 @@ std::optional<std::string> QtSettingsStore::Problem() const {
   return std::nullopt;
 }
 
-}  // namespace mirtote::app
+}  // namespace mirtote::runtime

@@ -1,7 +1,7 @@
 #pragma once
 // The settings store kept by QSettings: the per-user store of application MIR_TOTE
 // ($XDG_CONFIG_HOME/MIR_TOTE/MIR_TOTE.conf on Linux) or an INI file named by the user.
-// Needs no application object, so headless commands can use it.
+// Needs no application object (QtCore only), so the window and the command line share it.
 
 #include <filesystem>
 #include <memory>
@@ -12,7 +12,7 @@
 
 class QSettings;
 
-namespace mirtote::app {
+namespace mirtote::runtime {
 
 class QtSettingsStore : public SettingsStore {
  public:
@@ -41,4 +41,4 @@ class QtSettingsStore : public SettingsStore {
   std::unique_ptr<QSettings> settings_;
 };
 
-}  // namespace mirtote::app
+}  // namespace mirtote::runtime

@@ -1,0 +1,19 @@
+#pragma once
+// What a dialog started from the main window needs from the program around it: the session,
+// a way to run its command as the one command running, and the program's exit confirmation.
+
+#include <functional>
+
+#include "shell/session.h"
+
+namespace mirtote::ui {
+
+struct DialogContext {
+  Session& session;
+  // Runs the command unless another one is running or the program is ending.
+  std::function<void(const std::function<void()>& command)> run_command;
+  // The exit confirmation of the "全終了" buttons.
+  std::function<void()> confirm_exit;
+};
+
+}  // namespace mirtote::ui

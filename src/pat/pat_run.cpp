@@ -50,36 +50,6 @@ FolderScan ScanPatFolder(const std::filesystem::path& folder) {
   return scan;
 }
 
-std::string ProgressText(int file_count, int ordinal, const char* ending) {
-  return "【 " + text::DecimalText(file_count) + " ﾌｧｲﾙ中 " + text::DecimalText(ordinal) +
-         " ﾌｧｲﾙ目 】" + ending;
-}
-
-void ReportMissingFiles(Host& host, const PatRunResult& result) {
-  if (result.race_card_missing) {
-    host.ShowMessage(
-        "該当する出馬表ファイルが無いようです。\r"
-        "JRA-VANよりLZH形式ファイルを入手し、\r"
-        "本ソフトで解凍してください。\r",
-        "出馬表ファイル確認", MessageIcon::kExclamation);
-  }
-  if (result.jockey_missing) {
-    host.ShowMessage(
-        "一部の騎手名が検索できなかったため、\r"
-        "スペースで置き換えました。\r"
-        "最新の騎手ファイルを使用してください。\r",
-        "騎手ファイル確認", MessageIcon::kExclamation);
-  }
-}
-
-// A PAT installation folder that is not there would otherwise look like a folder without
-// odds files; the user is told which folder was looked for.
-void ReportMissingFolder(Host& host, const std::filesystem::path& folder) {
-  host.ShowMessage("PATインストールフォルダが見つかりません。\r\n" + text::PathText(folder) +
-                       "\r\nフォルダ設定を確認してください。",
-                   "PATフォルダ確認", MessageIcon::kExclamation);
-}
-
 class OddsRun {
  public:
   OddsRun(const Session& session, const PatRunRequest& request, std::filesystem::path folder)
@@ -163,9 +133,41 @@ class OddsRun {
 
 }  // namespace
 
-PatRunResult RunPatOdds(const PatRunRequest& request, const Session& session) {
+std::string ProgressText(int file_count, int ordinal, const char* ending) {
+  return "【 " + text::DecimalText(file_count) + " ﾌｧｲﾙ中 " + text::DecimalText(ordinal) +
+         " ﾌｧｲﾙ目 】" + ending;
+}
+
+void ReportMissingFiles(Host& host, const PatRunResult& result) {
+  if (result.race_card_missing) {
+    host.ShowMessage(
+        "該当する出馬表ファイルが無いようです。\r"
+        "JRA-VANよりLZH形式ファイルを入手し、\r"
+        "本ソフトで解凍してください。\r",
+        "出馬表ファイル確認", MessageIcon::kExclamation);
+  }
+  if (result.jockey_missing) {
+    host.ShowMessage(
+        "一部の騎手名が検索できなかったため、\r"
+        "スペースで置き換えました。\r"
+        "最新の騎手ファイルを使用してください。\r",
+        "騎手ファイル確認", MessageIcon::kExclamation);
+  }
+}
+
+void ReportMissingFolder(Host& host, const std::filesystem::path& folder) {
+  host.ShowMessage("PATインストールフォルダが見つかりません。\r\n" + text::PathText(folder) +
+                       "\r\nフォルダ設定を確認してください。",
+                   "PATフォルダ確認", MessageIcon::kExclamation);
+}
+
+std::filesystem::path PatInstallFolder(const Session& session) {
   std::string setting = session.settings.GetOr(keys::kStartup, keys::kPatInstFolder, "File");
-  std::filesystem::path folder = text::ResolveFolder(session.start_folder, setting);
+  return text::ResolveFolder(session.start_folder, setting);
+}
+
+PatRunResult RunPatOdds(const PatRunRequest& request, const Session& session) {
+  std::filesystem::path folder = PatInstallFolder(session);
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) {
     ReportMissingFolder(session.host, folder);

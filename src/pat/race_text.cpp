@@ -8,6 +8,7 @@
 #include "jravan/race_card_record.h"
 #include "pat/horse_table.h"
 #include "pat/pat_file.h"
+#include "pat/race_card_lookup.h"
 #include "pat/race_header.h"
 #include "pat/text_columns.h"
 #include "shell/settings_keys.h"
@@ -20,44 +21,6 @@ namespace mirtote::pat {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::string_view kDataFolder = "DATA";
-constexpr std::string_view kRaceCardSuffix = "DEN";
-constexpr std::string_view kHorseFileExtension = ".UMA";
-constexpr std::string_view kJockeyFile = "騎手.DAT";
-constexpr size_t kDayStemChars = 10;
-constexpr std::string_view kDefaultStartTime = "0900";
-constexpr std::string_view kDefaultEndTime = "1700";
-
-struct FoundCard {
-  jravan::RaceCardRecord card;
-  std::string file_name;  // the race-card file that held it
-};
-
-// The first record with `key` over the race-card files of `data`, in name order.
-std::optional<FoundCard> FindRaceCard(const fs::path& data, std::string_view key) {
-  if (key.size() != 8) return std::nullopt;
-  for (const std::string& name : text::ListPlainFiles(data)) {
-    if (!text::AsciiUpper(name).ends_with(kRaceCardSuffix)) continue;
-    auto file = text::RecordFile::Open(data / name, jravan::kRaceCardLength);
-    if (!file) continue;
-    for (size_t k = 1; k <= file->count(); ++k) {
-      const std::string_view record = file->Record(k);
-      if (jravan::RaceCardRecord::KeyOf(record) == key) {
-        return FoundCard{jravan::RaceCardRecord::Parse(record), name};
-      }
-    }
-  }
-  return std::nullopt;
-}
-
-// A record file of `data` found ignoring case; empty when missing or unreadable.
-text::RecordFile OpenRecords(const fs::path& data, std::string_view name, size_t length) {
-  auto path = text::FindIgnoringCase(data, name);
-  if (!path) return {};
-  auto file = text::RecordFile::Open(*path, length);
-  return file ? std::move(*file) : text::RecordFile{};
-}
 
 // The file's last-modified time in local time as "H:MM" with a space before a one-digit
 // hour; "00:00" if the time cannot be read.
@@ -75,14 +38,6 @@ std::string FetchTime(const fs::path& path) {
   return buffer;
 }
 
-bool InsideWindow(std::string_view post_time, const SettingsStore& settings) {
-  const double t = text::Val(post_time);
-  const double start =
-      text::Val(settings.GetOr(keys::kStartup, keys::kStartTime, kDefaultStartTime));
-  const double end = text::Val(settings.GetOr(keys::kStartup, keys::kEndTime, kDefaultEndTime));
-  return t >= start && t <= end;
-}
-
 }  // namespace
 
 RaceText BuildRaceText(const RaceTextRequest& request, const Session& session,
@@ -98,22 +53,20 @@ RaceText BuildRaceText(const RaceTextRequest& request, const Session& session,
   if (!zo_bytes) return race;
   const ZoReader zo(*zo_bytes);
 
-  const fs::path data = text::FindIgnoringCase(session.start_folder, kDataFolder)
-                            .value_or(session.start_folder / kDataFolder);
+  const fs::path data = DataFolder(session.start_folder);
   const auto found = FindRaceCard(data, zo.RaceKey(carry.venue_code2));
   if (!found) {
     race.race_card_missing = true;
     return race;
   }
   const jravan::RaceCardRecord& card = found->card;
-  if (!InsideWindow(card.post_time, session.settings)) return race;
+  if (!InsideProcessingWindow(card.post_time, session.settings)) return race;
   race.built = true;
 
   const std::string fetch_time =
       request.advance_sale ? std::string(kAdvanceSaleFetchTime) : FetchTime(*zo_path);
-  const std::string horse_file =
-      text::Left(found->file_name, kDayStemChars) + std::string(kHorseFileExtension);
-  const text::RecordFile horses = OpenRecords(data, horse_file, jravan::kHorseLength);
+  const text::RecordFile horses =
+      OpenRecords(data, HorseFileOf(found->file_name), jravan::kHorseLength);
   const text::RecordFile jockeys = OpenRecords(data, kJockeyFile, jravan::kJockeyLength);
 
   race.text += BuildRaceHeader(card, carry.venue_name, fetch_time);

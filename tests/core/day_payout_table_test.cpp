@@ -15,8 +15,8 @@ using namespace mirtote::testing;
 
 // Race 1 refunds horses 3 and 11; race 2 has dead heats in both extra rows; race 3 is not
 // ticked; race 4 shows zero amounts, which no average counts. The win average is 4938 / 4.
-std::vector<ResultsSpec> TokyoDay() {
-  std::vector<ResultsSpec> races(4);
+std::vector<ResultsFields> TokyoDay() {
+  std::vector<ResultsFields> races(4);
   for (size_t i = 0; i < races.size(); ++i) {
     races[i].race = TwoDigits(static_cast<int>(i + 1));
     races[i].slots.resize(12);
@@ -57,7 +57,7 @@ ResultsDayRequest Request(std::array<bool, kVenueCount> venues) {
 TEST(DayPayoutTable, VenueTexts) {
   Start start;
   WriteResultsFile(start.folder.path(), "東京19981004.SEI", TokyoDay());
-  WriteResultsFile(start.folder.path(), "京都19981004.SEI", {ResultsSpec{.venue_code = "08"}});
+  WriteResultsFile(start.folder.path(), "京都19981004.SEI", {ResultsFields{.venue_code = "08"}});
   const auto result = RunResultsDayReport(
       Request({false, false, false, false, true, false, false, true}), start.session);
   ASSERT_TRUE(result.shown);

@@ -19,8 +19,8 @@ using namespace mirtote::testing;
 
 // Twelve runners of race 10: a dead heat for 2nd, weight changes, a demoted horse, a horse
 // missing from the horse file, a jockey missing from the jockey file, four non-finishers.
-ResultsSpec NamedRace() {
-  ResultsSpec s;
+ResultsFields NamedRace() {
+  ResultsFields s;
   s.race = "10";
   s.edition = "058";
   s.race_name = "天皇賞（秋）";
@@ -56,8 +56,8 @@ ResultsSpec NamedRace() {
 }
 
 // Eight runners of an unnamed race 9 in 2000: win dead heat only, no quinella sold.
-ResultsSpec UnnamedRace() {
-  ResultsSpec s;
+ResultsFields UnnamedRace() {
+  ResultsFields s;
   s.year = "00";
   s.race = "09";
   s.month_day = "0105";
@@ -85,7 +85,7 @@ struct Day {
   Session session{folder.path(), settings, host};
 
   Day(const std::string& stem, int horses) {
-    std::vector<HorseSpec> specs;
+    std::vector<HorseFields> specs;
     const std::array<const char*, 5> earlier = {"468", "478", "480", "483", "495"};
     for (int i = 1; i <= horses; ++i) {
       if (i == 8) continue;  // not in the horse file
@@ -115,7 +115,7 @@ struct Day {
 
 TEST(ResultsReport, WholeRaceReports) {
   Day tokyo("東京19981004", 12);
-  WriteResultsFile(tokyo.folder.path(), "東京19981004.SEI", {ResultsSpec{}, NamedRace()});
+  WriteResultsFile(tokyo.folder.path(), "東京19981004.SEI", {ResultsFields{}, NamedRace()});
   const auto named = RunResultsRaceReport({"19981004", 4, 10}, tokyo.session);
   ASSERT_TRUE(named.shown);
   EXPECT_EQ(named.label, "19981004");
@@ -148,7 +148,7 @@ TEST(ResultsReport, RaceLines) {
   ScriptedHost host;
   const text::RecordFile none;
   for (const Case& c : cases) {
-    ResultsSpec s{.race = c.race, .race_name = c.name, .edition = c.edition};
+    ResultsFields s{.race = c.race, .race_name = c.name, .edition = c.edition};
     s.class_code = c.class_code;
     const auto lines = SplitLines(
         RaceReport(ResultsRecord::Parse(ResultsRecordBytes(s)), "東京", {none, none}, host));
@@ -180,7 +180,7 @@ TEST(ResultsReport, DeadHeatFlags) {
       {"9 runners written \" 9\"", " 9", {"1", "1", "1"}, "", "", "1", "0", '0'},
   };
   for (const Case& c : cases) {
-    ResultsSpec s;
+    ResultsFields s;
     s.horses = c.horses;
     s.place_amount = c.place_amount;
     s.win_amount[1] = c.win2;
@@ -194,7 +194,7 @@ TEST(ResultsReport, DeadHeatFlags) {
 
 // Flag "2" widens the prize header but prints no dead-heat values or lines.
 TEST(ResultsReport, SecondDeadHeatFlagPrintsNoDeadHeatValues) {
-  ResultsSpec s = NamedRace();
+  ResultsFields s = NamedRace();
   const ResultsRecord r = ResultsRecord::Parse(ResultsRecordBytes(s));
   EXPECT_EQ(PayoutSection(r, '2').find("同　着"), std::string::npos);
   EXPECT_EQ(SplitLines(PrizeSection(r, '2')),
@@ -215,7 +215,7 @@ TEST(ResultsReport, WeightChangeSkipsZeroEarlierWeights) {
 
 TEST(ResultsReport, ChecksAndMissingFiles) {
   Day day("東京19981004", 12);
-  WriteResultsFile(day.folder.path(), "東京19981004.SEI", {ResultsSpec{}});
+  WriteResultsFile(day.folder.path(), "東京19981004.SEI", {ResultsFields{}});
   struct Case {
     ResultsRaceRequest request;
     std::string message;  // empty: the report is shown

@@ -21,7 +21,7 @@ struct Start {
 
 TEST(ResultsSelection, DatesVenuesAndRaces) {
   Start start;
-  std::vector<ResultsSpec> races(11);
+  std::vector<ResultsFields> races(11);
   for (int i = 0; i < 11; ++i) races[i].race = i < 10 ? TwoDigits(i + 1) : "15";
   WriteResultsFile(start.folder.path(), "東京19981004.SEI", races);
   for (const char* name : {"京都19981004.SEI", "東京19980927.SEI", "阪神20000105.sei", "memo.SEI",

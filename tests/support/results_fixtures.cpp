@@ -19,7 +19,7 @@ std::string Digits(const std::string& value, size_t width) {
   return std::string(width > value.size() ? width - value.size() : 0, '0') + value;
 }
 
-std::string Slot(const SlotSpec& s, int number) {
+std::string Slot(const SlotFields& s, int number) {
   std::string slot(52, '0');
   Put(slot, 0,
       " " + SjisField(s.demotion, 2) + SjisField(s.position, 2) + SjisField(s.abnormal, 1) +
@@ -43,7 +43,7 @@ void PutPairs(std::string& r, size_t start, size_t number_width, size_t amount_w
 
 }  // namespace
 
-std::string ResultsRecordBytes(const ResultsSpec& s) {
+std::string ResultsRecordBytes(const ResultsFields& s) {
   std::string r(1323, '0');
   std::string name = s.race_name.empty() ? "　" : s.race_name;
   while (text::CharCount(name) < 30) name += "　";
@@ -68,9 +68,9 @@ std::string ResultsRecordBytes(const ResultsSpec& s) {
 }
 
 void WriteResultsFile(const fs::path& start_folder, const std::string& name,
-                      const std::vector<ResultsSpec>& races) {
+                      const std::vector<ResultsFields>& races) {
   std::string bytes;
-  for (const ResultsSpec& race : races) bytes += ResultsRecordBytes(race);
+  for (const ResultsFields& race : races) bytes += ResultsRecordBytes(race);
   fs::create_directories(start_folder / "SEISEKI");
   std::ofstream(start_folder / "SEISEKI" / name, std::ios::binary) << bytes;
 }

@@ -12,7 +12,7 @@ namespace mirtote::testing {
 namespace fs = std::filesystem;
 
 // One horse result slot; slot n is horse number n.
-struct SlotSpec {
+struct SlotFields {
   std::string position = "01";
   std::string abnormal = "0";  // "1"-"5" no placing, "7" demoted
   std::string margin = "   ";
@@ -26,7 +26,7 @@ struct SlotSpec {
 };
 
 // A results record. The defaults describe race 11 of 東京 on 4 October 1998.
-struct ResultsSpec {
+struct ResultsFields {
   std::string venue_code = "05", year = "98", meeting = "4", day = "2", race = "11";
   std::string month_day = "1004", weekday = "2", race_type = "13", class_code = "999";
   std::string weight_rule = "2", distance = "1800", track = "11";
@@ -39,15 +39,15 @@ struct ResultsSpec {
   std::array<std::string, 5> place{"07", "03", "11"}, place_amount{"130", "210", "480"};
   std::array<std::string, 3> bracket{"36"}, bracket_amount{"1230"};
   std::array<std::string, 3> quinella{"0307"}, quinella_amount{"1890"};
-  std::vector<SlotSpec> slots = {};  // the number of horses is their count unless `horses` is set
+  std::vector<SlotFields> slots = {};  // the number of horses is their count unless `horses` is set
   std::string horses = "";
 };
 
 // The 1323 bytes of a results record.
-std::string ResultsRecordBytes(const ResultsSpec& spec);
+std::string ResultsRecordBytes(const ResultsFields& spec);
 // Writes SEISEKI/<name> with one record per spec below `start_folder`.
 void WriteResultsFile(const fs::path& start_folder, const std::string& name,
-                      const std::vector<ResultsSpec>& races);
+                      const std::vector<ResultsFields>& races);
 
 // Compares `utf8` as CP932 bytes with tests/data/results/<name>. With MIRTOTE_UPDATE_GOLDEN
 // set in the environment, the file is written instead.

@@ -143,10 +143,14 @@ std::string HorseDetails(const ResultTextSources& s, int placing, Host& host,
   }
   out += s.ks.Text(kPlacingStart + 22 + kPlacingStep * (placing - 1), 6) + Spaces(2);
   out += SexText(entry.sex);
-  const int age =
-      text::AgeInRaceYear(static_cast<int>(text::ValInt(s.card.year)),
-                          static_cast<int>(text::ValInt(text::Left(horse.birth_date, 2))));
-  out += (age < 10 ? " " : "") + std::to_string(age) + Spaces(2);
+  if (horse_bytes.empty()) {
+    out += Spaces(4);  // no birth date to count the age from
+  } else {
+    const int age =
+        text::AgeInRaceYear(static_cast<int>(text::ValInt(s.card.year)),
+                            static_cast<int>(text::ValInt(text::Left(horse.birth_date, 2))));
+    out += (age < 10 ? " " : "") + std::to_string(age) + Spaces(2);
+  }
 
   const std::string code = text::EncodeCp932(entry.jockey_code);
   std::string jockey;

@@ -8,7 +8,6 @@ namespace mirtote::app {
 void RunArchiveExtraction(AppContext&) {}
 void RunForumLogConversion(AppContext&) {}
 void RunOddsCsvConversion(AppContext&) {}
-void OpenResultsSelection(AppContext&) {}
 void OpenOddsSelection(AppContext&) {}
 
 }  // namespace mirtote::app

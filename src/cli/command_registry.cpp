@@ -1,6 +1,7 @@
 #include "cli/command_registry.h"
 
 #include "cli/pat_run_command.h"
+#include "cli/results_commands.h"
 #include "cli/settings_command.h"
 
 namespace mirtote::cli {
@@ -10,6 +11,9 @@ std::vector<std::unique_ptr<Command>> CreateCommands() {
   // One line per command.
   commands.push_back(std::make_unique<SettingsCommand>());
   commands.push_back(std::make_unique<PatRunCommand>());
+  commands.push_back(std::make_unique<ResultsDatesCommand>());
+  commands.push_back(std::make_unique<ResultsRaceCommand>());
+  commands.push_back(std::make_unique<ResultsDayCommand>());
   return commands;
 }
 

@@ -81,6 +81,7 @@ ResultsRaceResult RunResultsRaceReport(const ResultsRaceRequest& request, const 
   if (!horse_file) {
     result.text = kNoHorseFile;
     result.shown = true;
+    result.horse_file_missing = true;
     return result;
   }
   const auto file = OpenResultsFile(session, request.venue_index, request.date_stem);

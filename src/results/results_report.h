@@ -18,9 +18,10 @@ struct ResultsRaceRequest {
 };
 
 struct ResultsRaceResult {
-  bool shown = false;  // a text for the single-race viewer
-  std::string text;    // the report, or "競走馬ファイルがありません"
-  std::string label;   // the viewer's label: the race date stem
+  bool shown = false;               // a text for the single-race viewer
+  std::string text;                 // the report, or "競走馬ファイルがありません"
+  std::string label;                // the viewer's label: the race date stem
+  bool horse_file_missing = false;  // the text only says that the horse file is missing
 };
 
 // Checks the choices (a missing one is reported and ends the run), finds the day's horse file

@@ -19,10 +19,10 @@ std::vector<ResultsFields> TokyoDay() {
   std::vector<ResultsFields> races(4);
   for (size_t i = 0; i < races.size(); ++i) {
     races[i].race = TwoDigits(static_cast<int>(i + 1));
-    races[i].slots.resize(12);
+    races[i].horse_results.resize(12);
   }
-  races[0].slots[2].abnormal = "2";
-  races[0].slots[10].abnormal = "2";
+  races[0].horse_results[2].abnormal = "2";
+  races[0].horse_results[10].abnormal = "2";
   races[0].win_amount[0] = "1000";
   races[1].win = {"03", "05", "08"};
   races[1].win_amount = {"1469", "1200", "1269"};

@@ -27,7 +27,7 @@ ResultsFields NamedRace() {
   s.grade = "A";
   s.weight_rule = "4";
   // clang-format off
-  s.slots = {
+  s.horse_results = {
       {.position = "01", .popularity = "03"},
       {.position = "02", .margin = "A  ", .time = "1584", .weight = "545"},
       {.position = "02", .margin = "D  ", .time = "1584", .popularity = "11"},
@@ -68,8 +68,8 @@ ResultsFields UnnamedRace() {
   s.grade = " ";
   s.track = "24";
   s.distance = "1200";
-  for (int i = 1; i <= 8; ++i) s.slots.push_back({.position = TwoDigits(i == 2 ? 1 : i)});
-  s.slots[7] = {.position = "00", .abnormal = "3", .time = "0000"};
+  for (int i = 1; i <= 8; ++i) s.horse_results.push_back({.position = TwoDigits(i == 2 ? 1 : i)});
+  s.horse_results[7] = {.position = "00", .abnormal = "3", .time = "0000"};
   s.win = {"01", "02"};
   s.win_amount = {"160", "220"};
   s.quinella = {};
@@ -181,13 +181,13 @@ TEST(ResultsReport, DeadHeatFlags) {
   };
   for (const Case& c : cases) {
     ResultsFields s;
-    s.horses = c.horses;
+    s.horse_count = c.horses;
     s.place_amount = c.place_amount;
     s.win_amount[1] = c.win2;
     s.bracket_amount[1] = c.bracket2;
-    s.slots.resize(9);
-    s.slots[7].abnormal = c.slot8;
-    s.slots[8].abnormal = c.slot9;
+    s.horse_results.resize(9);
+    s.horse_results[7].abnormal = c.slot8;
+    s.horse_results[8].abnormal = c.slot9;
     EXPECT_EQ(DeadHeatFlag(ResultsRecord::Parse(ResultsRecordBytes(s))), c.flag) << c.what;
   }
 }

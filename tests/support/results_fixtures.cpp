@@ -52,7 +52,7 @@ std::string ResultsRecordBytes(const ResultsFields& s) {
           "000" + s.class_code + s.weight_rule + s.distance + s.track);
   Put(r, 28, SjisField(name, 60));
   const std::string horses =
-      s.horses.empty() ? TwoDigits(static_cast<int>(s.slots.size())) : s.horses;
+      s.horse_count.empty() ? TwoDigits(static_cast<int>(s.horse_results.size())) : s.horse_count;
   Put(r, 88, s.edition + s.grade + s.weather + s.going + horses);
   for (size_t i = 0; i < 7; ++i) Put(r, 96 + 7 * i, Digits(s.prize[i], 7));
   for (size_t i = 0; i < 5; ++i) Put(r, 145 + 6 * i, Digits(s.added[i], 6));
@@ -60,8 +60,8 @@ std::string ResultsRecordBytes(const ResultsFields& s) {
   PutPairs(r, 202, 2, 7, s.place, s.place_amount);
   PutPairs(r, 247, 2, 7, s.bracket, s.bracket_amount);
   PutPairs(r, 274, 4, 8, s.quinella, s.quinella_amount);
-  for (size_t n = 0; n < s.slots.size() && n < 18; ++n) {
-    Put(r, 385 + 52 * n, Slot(s.slots[n], static_cast<int>(n + 1)));
+  for (size_t n = 0; n < s.horse_results.size() && n < 18; ++n) {
+    Put(r, 385 + 52 * n, Slot(s.horse_results[n], static_cast<int>(n + 1)));
   }
   Put(r, 1321, "\r\n");
   return r;

@@ -39,8 +39,8 @@ struct ResultsFields {
   std::array<std::string, 5> place{"07", "03", "11"}, place_amount{"130", "210", "480"};
   std::array<std::string, 3> bracket{"36"}, bracket_amount{"1230"};
   std::array<std::string, 3> quinella{"0307"}, quinella_amount{"1890"};
-  std::vector<SlotFields> slots = {};  // the number of horses is their count unless `horses` is set
-  std::string horses = "";
+  std::vector<SlotFields> horse_results = {};  // slot n-1 for horse number n
+  std::string horse_count = "";                // the number of horses; the slots counted when empty
 };
 
 // The 1323 bytes of a results record.

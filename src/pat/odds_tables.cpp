@@ -128,10 +128,11 @@ void BracketBesideQuinella(const OddsMatrices& m, int runners, std::string& out)
 
 }  // namespace
 
-std::string BuildOddsTables(const std::filesystem::path& pat_folder, const std::string& zo_name,
-                            const std::string& uo_name) {
-  // A missing or short file reads as no odds: its cells stay dashes.
-  const std::string zo_bytes = ReadFile(pat_folder, zo_name).value_or(std::string());
+bool NeedsQuinellaFile(std::string_view zo_bytes) {
+  return ZoReader(zo_bytes).RunnerCount() > kBrackets;
+}
+
+std::string BuildOddsTables(std::string_view zo_bytes, std::string_view uo_bytes) {
   const ZoReader zo(zo_bytes);
   OddsMatrices matrices;
   matrices.ReadBrackets(zo);
@@ -139,7 +140,6 @@ std::string BuildOddsTables(const std::filesystem::path& pat_folder, const std::
 
   std::string out;
   if (runners > kBrackets) {
-    const std::string uo_bytes = ReadFile(pat_folder, uo_name).value_or(std::string());
     matrices.ReadQuinella(UoReader(uo_bytes), runners);
     QuinellaFirstBlock(matrices, runners, out);
     if (runners > kFirstBlockColumns) {
@@ -153,6 +153,16 @@ std::string BuildOddsTables(const std::filesystem::path& pat_folder, const std::
   AddLine(out, Rule('='));
   AddLine(out, "");
   return out;
+}
+
+std::string BuildOddsTables(const std::filesystem::path& pat_folder, const std::string& zo_name,
+                            const std::string& uo_name) {
+  // A missing or short file reads as no odds: its cells stay dashes.
+  const std::string zo_bytes = ReadFile(pat_folder, zo_name).value_or(std::string());
+  const std::string uo_bytes = NeedsQuinellaFile(zo_bytes)
+                                   ? ReadFile(pat_folder, uo_name).value_or(std::string())
+                                   : std::string();
+  return BuildOddsTables(zo_bytes, uo_bytes);
 }
 
 }  // namespace mirtote::pat

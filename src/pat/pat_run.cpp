@@ -3,11 +3,12 @@
 #include <array>
 #include <string>
 #include <system_error>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "pat/odds_tables.h"
 #include "pat/pat_file.h"
 #include "pat/posting.h"
+#include "pat/race_card_data.h"
 #include "pat/race_text.h"
 #include "results/pat_results_import.h"
 #include "shell/settings_keys.h"
@@ -27,18 +28,19 @@ constexpr int kRaces = 12;
 constexpr const char* kProgressTitle = "【 PAT for Win 】オッズデータ取り込み中";
 
 // Which days of which venues have ZO files (a venue is present when one of its days is),
-// and the upper-cased names of the folder.
+// and the names of the folder by their upper-cased form (the first in name order, which is
+// the upper-case name itself when it exists).
 struct FolderScan {
   int file_count = 0;
   std::array<std::array<bool, kDays + 1>, kVenues + 1> day_present{};  // [venue][day 1-8]
-  std::unordered_set<std::string> upper_names;
+  std::unordered_map<std::string, std::string> actual_names;
 };
 
 FolderScan ScanPatFolder(const std::filesystem::path& folder) {
   FolderScan scan;
   for (const std::string& name : text::ListPlainFiles(folder)) {
     std::string upper = text::AsciiUpper(name);
-    scan.upper_names.insert(upper);
+    scan.actual_names.try_emplace(upper, name);
     if (!upper.starts_with("ZO") || !upper.ends_with("JRA")) continue;
     ++scan.file_count;
     const vocab::Venue* venue = VenueOfFileName(upper);
@@ -50,12 +52,62 @@ FolderScan ScanPatFolder(const std::filesystem::path& folder) {
   return scan;
 }
 
+}  // namespace
+
+std::string ProgressText(int file_count, int ordinal, const char* ending) {
+  return "【 " + text::DecimalText(file_count) + " ﾌｧｲﾙ中 " + text::DecimalText(ordinal) +
+         " ﾌｧｲﾙ目 】" + ending;
+}
+
+void ReportMissingFiles(Host& host, const PatRunResult& result) {
+  if (result.race_card_missing) {
+    host.ShowMessage(
+        "該当する出馬表ファイルが無いようです。\r"
+        "JRA-VANよりLZH形式ファイルを入手し、\r"
+        "本ソフトで解凍してください。\r",
+        "出馬表ファイル確認", MessageIcon::kExclamation);
+  }
+  if (result.jockey_missing) {
+    host.ShowMessage(
+        "一部の騎手名が検索できなかったため、\r"
+        "スペースで置き換えました。\r"
+        "最新の騎手ファイルを使用してください。\r",
+        "騎手ファイル確認", MessageIcon::kExclamation);
+  }
+}
+
+// Races were found but every one lies outside the processing time window: without a word
+// the run would look as if it had nothing to do.
+void ReportEmptyWindow(const Session& session) {
+  const std::string start = session.settings.GetOr(keys::kStartup, keys::kStartTime, "");
+  const std::string end = session.settings.GetOr(keys::kStartup, keys::kEndTime, "");
+  session.host.ShowMessage("処理対象の発走時刻（" + start + "～" + end +
+                               "）のレースがありませんでした。",
+                           "確　認", MessageIcon::kExclamation);
+}
+
+// A PAT installation folder that is not there would otherwise look like a folder without
+// odds files; the user is told which folder was looked for.
+void ReportMissingFolder(Host& host, const std::filesystem::path& folder) {
+  host.ShowMessage("PATインストールフォルダが見つかりません。\r\n" + text::PathText(folder) +
+                       "\r\nフォルダ設定を確認してください。",
+                   "PATフォルダ確認", MessageIcon::kExclamation);
+}
+
+std::filesystem::path PatInstallFolder(const Session& session) {
+  std::string setting = session.settings.GetOr(keys::kStartup, keys::kPatInstFolder, "File");
+  return text::ResolveFolder(session.start_folder, setting);
+}
+
+namespace {
+
 class OddsRun {
  public:
   OddsRun(const Session& session, const PatRunRequest& request, std::filesystem::path folder)
       : session_(session),
         selection_(request.selection),
         scan_(ScanPatFolder(folder)),
+        data_(DataFolder(session)),
         posting_(session, request.format, folder) {
     result_.pat_folder = std::move(folder);
     result_.file_count = scan_.file_count;
@@ -90,10 +142,12 @@ class OddsRun {
     }
 
     host.CloseProgress();
+    posting_.Finish();
     result_.posted_text = posting_.posted_text();
     result_.script_write_failed = posting_.write_failed();
     if (!posting_.write_failed()) result_.script_file = posting_.script_file();
     ReportMissingFiles(host, result_);
+    if (result_.races_posted == 0 && races_outside_window_ > 0) ReportEmptyWindow(session_);
     return result_;
   }
 
@@ -104,7 +158,8 @@ class OddsRun {
     char day_char = static_cast<char>('0' + day);
     for (int race = 1; race <= kRaces; ++race) {
       std::string zo_name = PatFileName(PatKind::kZo, venue->code_char, day_char, RaceChar(race));
-      if (!scan_.upper_names.contains(zo_name)) continue;
+      const auto zo_actual = scan_.actual_names.find(zo_name);
+      if (zo_actual == scan_.actual_names.end()) continue;
       ++result_.files_met;
       bool selected = advance_sale || selection_.Has(race);
       session_.host.SetProgressCaption(ProgressText(
@@ -112,12 +167,27 @@ class OddsRun {
       session_.host.SetProgressValue(result_.files_met);
       if (!selected) continue;
 
-      std::string uo_name = PatFileName(PatKind::kUo, venue->code_char, day_char, RaceChar(race));
-      RaceText text = BuildRaceText({result_.pat_folder, zo_name, advance_sale}, session_, carry_);
+      const std::filesystem::path zo_path = result_.pat_folder / zo_actual->second;
+      const auto zo_bytes = text::ReadWholeFile(zo_path);
+      if (!zo_bytes) {
+        NoteVenue(zo_name, carry_);
+        continue;
+      }
+      RaceText text =
+          BuildRaceText({zo_path, *zo_bytes, zo_name, advance_sale}, session_, data_, carry_);
       result_.race_card_missing |= text.race_card_missing;
       result_.jockey_missing |= text.jockey_missing;
+      if (text.outside_window) ++races_outside_window_;
       if (!text.built) continue;
-      text.text += BuildOddsTables(result_.pat_folder, zo_name, uo_name);
+      std::string uo_bytes;
+      if (NeedsQuinellaFile(*zo_bytes)) {
+        const auto uo_actual = scan_.actual_names.find(
+            PatFileName(PatKind::kUo, venue->code_char, day_char, RaceChar(race)));
+        if (uo_actual != scan_.actual_names.end()) {
+          uo_bytes = text::ReadWholeFile(result_.pat_folder / uo_actual->second).value_or("");
+        }
+      }
+      text.text += BuildOddsTables(*zo_bytes, uo_bytes);
       posting_.Post(text.subject_line, text.text);
       ++result_.races_posted;
     }
@@ -126,45 +196,14 @@ class OddsRun {
   const Session& session_;
   RaceSelection selection_;
   FolderScan scan_;
+  RaceCardData data_;
   PatRunResult result_;
   RaceTextCarry carry_;
   PostingRun posting_;
+  int races_outside_window_ = 0;
 };
 
 }  // namespace
-
-std::string ProgressText(int file_count, int ordinal, const char* ending) {
-  return "【 " + text::DecimalText(file_count) + " ﾌｧｲﾙ中 " + text::DecimalText(ordinal) +
-         " ﾌｧｲﾙ目 】" + ending;
-}
-
-void ReportMissingFiles(Host& host, const PatRunResult& result) {
-  if (result.race_card_missing) {
-    host.ShowMessage(
-        "該当する出馬表ファイルが無いようです。\r"
-        "JRA-VANよりLZH形式ファイルを入手し、\r"
-        "本ソフトで解凍してください。\r",
-        "出馬表ファイル確認", MessageIcon::kExclamation);
-  }
-  if (result.jockey_missing) {
-    host.ShowMessage(
-        "一部の騎手名が検索できなかったため、\r"
-        "スペースで置き換えました。\r"
-        "最新の騎手ファイルを使用してください。\r",
-        "騎手ファイル確認", MessageIcon::kExclamation);
-  }
-}
-
-void ReportMissingFolder(Host& host, const std::filesystem::path& folder) {
-  host.ShowMessage("PATインストールフォルダが見つかりません。\r\n" + text::PathText(folder) +
-                       "\r\nフォルダ設定を確認してください。",
-                   "PATフォルダ確認", MessageIcon::kExclamation);
-}
-
-std::filesystem::path PatInstallFolder(const Session& session) {
-  std::string setting = session.settings.GetOr(keys::kStartup, keys::kPatInstFolder, "File");
-  return text::ResolveFolder(session.start_folder, setting);
-}
 
 PatRunResult RunPatOdds(const PatRunRequest& request, const Session& session) {
   std::filesystem::path folder = PatInstallFolder(session);

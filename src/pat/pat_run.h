@@ -26,6 +26,9 @@ std::filesystem::path PatInstallFolder(const Session& session);
 std::string ProgressText(int file_count, int ordinal, const char* ending);
 // The end messages of a run: missing race cards, then missing jockey names.
 void ReportMissingFiles(Host& host, const PatRunResult& result);
+// Races were found but every one lies outside the processing time window: without a word
+// the run would look as if it had nothing to do.
+void ReportEmptyWindow(const Session& session);
 // A PAT installation folder that is not there would otherwise look like a folder without
 // files; the user is told which folder was looked for.
 void ReportMissingFolder(Host& host, const std::filesystem::path& folder);

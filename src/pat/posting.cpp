@@ -2,6 +2,7 @@
 
 #include "pat/text_columns.h"
 #include "shell/settings_keys.h"
+#include "text/cp932.h"
 #include "text/files.h"
 
 namespace mirtote::pat {
@@ -54,17 +55,27 @@ PostingRun::PostingRun(const Session& session, OutputFormat format,
     : session_(session), format_(format), current_folder_(std::move(current_folder)) {}
 
 PostOutcome PostingRun::Post(const std::string& subject_line, const std::string& race_text) {
-  posted_text_ += PostingBlock(format_, subject_line, race_text);
+  const std::string block = PostingBlock(format_, subject_line, race_text);
+  posted_text_ += block;
   if (format_ == OutputFormat::kClipboard) {
     session_.host.SetClipboardText(posted_text_);
     return PostOutcome::kPosted;
   }
+  // Each block is encoded once; the script is the blocks so far and a closing line end.
+  script_bytes_ += text::EncodeCp932(block);
   script_file_ = ScriptFilePath(session_, format_, current_folder_);
   std::string error;
-  if (text::WriteTextFile(script_file_, posted_text_, &error)) return PostOutcome::kPosted;
+  if (text::WriteFileAtomic(script_file_, script_bytes_ + "\r\n", &error,
+                            text::Durability::kNoSync)) {
+    return PostOutcome::kPosted;
+  }
   if (!write_failed_) ReportWriteFailure(session_.host, script_file_, error);
   write_failed_ = true;
   return PostOutcome::kWriteFailed;
+}
+
+void PostingRun::Finish() {
+  if (!script_file_.empty() && !write_failed_) text::SyncFile(script_file_);
 }
 
 }  // namespace mirtote::pat

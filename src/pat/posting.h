@@ -37,6 +37,9 @@ class PostingRun {
   // run goes on.
   PostOutcome Post(const std::string& subject_line, const std::string& race_text);
 
+  // After the last race: the script is made durable once (each race's write is not synced).
+  void Finish();
+
   const std::string& posted_text() const { return posted_text_; }
   // The script file delivered to (empty for the clipboard or before the first race).
   const std::filesystem::path& script_file() const { return script_file_; }
@@ -47,6 +50,7 @@ class PostingRun {
   OutputFormat format_;
   std::filesystem::path current_folder_;
   std::string posted_text_;
+  std::string script_bytes_;  // posted_text_ in CP932
   std::filesystem::path script_file_;
   bool write_failed_ = false;
 };

@@ -8,7 +8,7 @@
 #include "jravan/race_card_record.h"
 #include "pat/horse_table.h"
 #include "pat/pat_file.h"
-#include "pat/race_card_lookup.h"
+#include "pat/race_card_data.h"
 #include "pat/race_header.h"
 #include "pat/text_columns.h"
 #include "shell/settings_keys.h"
@@ -21,6 +21,12 @@ namespace mirtote::pat {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr std::string_view kDataFolder = "DATA";
+constexpr std::string_view kHorseFileExtension = ".UMA";
+constexpr size_t kDayStemChars = 10;
+constexpr std::string_view kDefaultStartTime = "0900";
+constexpr std::string_view kDefaultEndTime = "1700";
 
 // The file's last-modified time in local time as "H:MM" with a space before a one-digit
 // hour; "00:00" if the time cannot be read.
@@ -40,34 +46,65 @@ std::string FetchTime(const fs::path& path) {
 
 }  // namespace
 
-RaceText BuildRaceText(const RaceTextRequest& request, const Session& session,
-                       RaceTextCarry& carry) {
-  RaceText race;
-  if (const vocab::Venue* venue = VenueOfFileName(request.zo_name)) {
+bool InsideProcessingWindow(std::string_view post_time, const SettingsStore& settings) {
+  const double t = text::Val(post_time);
+  const double start =
+      text::Val(settings.GetOr(keys::kStartup, keys::kStartTime, kDefaultStartTime));
+  const double end = text::Val(settings.GetOr(keys::kStartup, keys::kEndTime, kDefaultEndTime));
+  return t >= start && t <= end;
+}
+
+std::string HorseFileOf(std::string_view race_card_file) {
+  return text::Left(race_card_file, kDayStemChars) + std::string(kHorseFileExtension);
+}
+
+std::filesystem::path DataFolder(const Session& session) {
+  return text::FindIgnoringCase(session.start_folder, kDataFolder)
+      .value_or(session.start_folder / kDataFolder);
+}
+
+void NoteVenue(std::string_view zo_name, RaceTextCarry& carry) {
+  if (const vocab::Venue* venue = VenueOfFileName(zo_name)) {
     carry.venue_name = std::string(venue->name);
     carry.venue_code2 = std::string(venue->code2);
   }
-  const auto zo_path = text::FindIgnoringCase(request.pat_folder, request.zo_name);
-  if (!zo_path) return race;
-  const auto zo_bytes = text::ReadWholeFile(*zo_path);
-  if (!zo_bytes) return race;
-  const ZoReader zo(*zo_bytes);
+}
 
-  const fs::path data = DataFolder(session.start_folder);
-  const auto found = FindRaceCard(data, zo.RaceKey(carry.venue_code2));
+RaceText BuildRaceText(const RaceTextRequest& request, const Session& session,
+                       RaceTextCarry& carry) {
+  const auto zo_path = text::FindIgnoringCase(request.pat_folder, request.zo_name);
+  const auto zo_bytes = zo_path ? text::ReadWholeFile(*zo_path) : std::nullopt;
+  if (!zo_bytes) {
+    NoteVenue(request.zo_name, carry);
+    return {};
+  }
+  RaceCardData data(DataFolder(session));
+  return BuildRaceText({*zo_path, *zo_bytes, request.zo_name, request.advance_sale}, session, data,
+                       carry);
+}
+
+RaceText BuildRaceText(const ReadRace& request, const Session& session, RaceCardData& data,
+                       RaceTextCarry& carry) {
+  RaceText race;
+  NoteVenue(request.zo_name, carry);
+  const ZoReader zo(request.zo_bytes);
+  const auto found = data.FindCard(zo.RaceKey(carry.venue_code2));
   if (!found) {
     race.race_card_missing = true;
     return race;
   }
   const jravan::RaceCardRecord& card = found->card;
-  if (!InsideProcessingWindow(card.post_time, session.settings)) return race;
+  if (!InsideProcessingWindow(card.post_time, session.settings)) {
+    race.outside_window = true;
+    return race;
+  }
   race.built = true;
 
   const std::string fetch_time =
-      request.advance_sale ? std::string(kAdvanceSaleFetchTime) : FetchTime(*zo_path);
-  const text::RecordFile horses =
-      OpenRecords(data, HorseFileOf(found->file_name), jravan::kHorseLength);
-  const text::RecordFile jockeys = OpenRecords(data, kJockeyFile, jravan::kJockeyLength);
+      request.advance_sale ? std::string(kAdvanceSaleFetchTime) : FetchTime(request.zo_path);
+  const text::RecordFile& horses =
+      data.Records(HorseFileOf(found->file_name), jravan::kHorseLength);
+  const text::RecordFile& jockeys = data.Records(std::string(kJockeyFile), jravan::kJockeyLength);
 
   race.text += BuildRaceHeader(card, carry.venue_name, fetch_time);
   race.text += BuildHorseTable({card, zo, horses, jockeys}, session.host, race.jockey_missing);

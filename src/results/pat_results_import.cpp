@@ -2,12 +2,13 @@
 
 #include <array>
 #include <system_error>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "pat/pat_file.h"
 #include "pat/pat_run.h"
 #include "pat/posting.h"
-#include "pat/race_card_lookup.h"
+#include "pat/race_card_data.h"
+#include "pat/race_text.h"
 #include "results/pat_result_text.h"
 #include "text/chars.h"
 #include "text/files.h"
@@ -29,7 +30,7 @@ struct KsScan {
   int file_count = 0;
   char fifth = ' ';
   std::array<std::array<std::array<bool, kDigits + 1>, kDigits + 1>, kVenues + 1> found{};
-  std::unordered_set<std::string> upper_names;
+  std::unordered_map<std::string, std::string> actual_names;  // upper-cased -> as listed
 };
 
 int Digit(char c) {
@@ -40,7 +41,7 @@ KsScan ScanKsFiles(const fs::path& folder) {
   KsScan scan;
   for (const std::string& name : text::ListPlainFiles(folder)) {
     const std::string upper = text::AsciiUpper(name);
-    scan.upper_names.insert(upper);
+    scan.actual_names.emplace(upper, name);
     if (!upper.starts_with("KS") || !upper.ends_with("JRA")) continue;
     ++scan.file_count;
     if (upper.size() < 7) continue;
@@ -56,31 +57,33 @@ struct ResultRace {
   bool built = false;  // false: left out (no race card, outside the time window, unreadable)
   std::string text;
   bool race_card_missing = false;
+  bool outside_window = false;
   bool jockey_missing = false;
 };
 
 // The results text of one KS file, with its race card, horse and jockey files from DATA.
-ResultRace BuildResultText(const fs::path& pat_folder, const std::string& ks_name,
-                           const Session& session) {
+ResultRace BuildResultText(const fs::path& ks_path, const std::string& ks_name,
+                           const Session& session, pat::RaceCardData& data) {
   ResultRace race;
   const vocab::Venue* venue = vocab::VenueByChar(ks_name.size() > 3 ? ks_name[3] : ' ');
-  const auto path = text::FindIgnoringCase(pat_folder, ks_name);
-  if (venue == nullptr || !path) return race;
-  const auto bytes = text::ReadWholeFile(*path);
-  if (!bytes) return race;
+  const auto bytes = text::ReadWholeFile(ks_path);
+  if (venue == nullptr || !bytes) return race;
   const KsFile ks(*bytes);
 
-  const fs::path data = pat::DataFolder(session.start_folder);
-  const auto found = pat::FindRaceCard(data, ks.RaceKey(venue->code2));
+  const auto found = data.FindCard(ks.RaceKey(venue->code2));
   if (!found) {
     race.race_card_missing = true;
     return race;
   }
-  if (!pat::InsideProcessingWindow(found->card.post_time, session.settings)) return race;
+  if (!pat::InsideProcessingWindow(found->card.post_time, session.settings)) {
+    race.outside_window = true;
+    return race;
+  }
   race.built = true;
-  const text::RecordFile horses =
-      pat::OpenRecords(data, pat::HorseFileOf(found->file_name), jravan::kHorseLength);
-  const text::RecordFile jockeys = pat::OpenRecords(data, pat::kJockeyFile, jravan::kJockeyLength);
+  const text::RecordFile& horses =
+      data.Records(pat::HorseFileOf(found->file_name), jravan::kHorseLength);
+  const text::RecordFile& jockeys =
+      data.Records(std::string(pat::kJockeyFile), jravan::kJockeyLength);
   race.text = PatResultText({ks, found->card, venue->name, venue->code2, horses, jockeys},
                             session.host, race.jockey_missing);
   return race;
@@ -114,6 +117,8 @@ pat::PatRunResult RunPatResultsImport(const pat::PatRunRequest& request, const S
 
   host.ShowProgress(kProgressTitle, 0, scan.file_count);
   pat::PostingRun posting(session, request.format, result.pat_folder);
+  pat::RaceCardData data(pat::DataFolder(session));
+  int outside_window = 0;
   for (int v = 1; v <= kVenues; ++v) {
     const vocab::Venue* venue = vocab::VenueByNumber(v);
     for (int d = 1; d <= kDigits; ++d) {
@@ -123,7 +128,8 @@ pat::PatRunResult RunPatResultsImport(const pat::PatRunRequest& request, const S
                                  std::to_string(d) + std::to_string(e);
         for (int race = 1; race <= pat::kRacesPerDay; ++race) {
           const std::string name = stem + pat::RaceChar(race) + ".JRA";
-          if (!scan.upper_names.contains(name)) continue;
+          const auto actual = scan.actual_names.find(name);
+          if (actual == scan.actual_names.end()) continue;
           ++result.files_met;
           const bool selected = request.selection.Has(race);
           host.SetProgressCaption(
@@ -132,8 +138,10 @@ pat::PatRunResult RunPatResultsImport(const pat::PatRunRequest& request, const S
           host.SetProgressValue(result.files_met);
           host.Yield();
           if (!selected) continue;
-          const ResultRace text = BuildResultText(result.pat_folder, name, session);
+          const ResultRace text =
+              BuildResultText(result.pat_folder / actual->second, name, session, data);
           result.race_card_missing |= text.race_card_missing;
+          outside_window += text.outside_window;
           result.jockey_missing |= text.jockey_missing;
           if (!text.built) continue;
           // A results post carries no subject of its own.
@@ -144,10 +152,12 @@ pat::PatRunResult RunPatResultsImport(const pat::PatRunRequest& request, const S
     }
   }
   host.CloseProgress();
+  posting.Finish();
   result.posted_text = posting.posted_text();
   result.script_write_failed = posting.write_failed();
   if (!posting.write_failed()) result.script_file = posting.script_file();
   pat::ReportMissingFiles(host, result);
+  if (result.races_posted == 0 && outside_window > 0) pat::ReportEmptyWindow(session);
   return result;
 }
 

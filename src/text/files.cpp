@@ -98,7 +98,8 @@ void RecordFileBuilder::Append(std::string_view record) {
   bytes_ += r;
 }
 
-bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string* error) {
+bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string* error,
+                     Durability durability) {
   fs::path folder = path.parent_path();
   if (folder.empty()) folder = ".";
   std::random_device rd;
@@ -121,8 +122,10 @@ bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string* 
     }
     done += static_cast<size_t>(n);
   }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
+  const bool synced = durability == Durability::kNoSync || ::fsync(fd) == 0;
+  if (!synced || ::close(fd) != 0) {
     int err = errno;
+    if (!synced) ::close(fd);
     ::unlink(temp.c_str());
     SetError(error, PathText(path) + " に書き込めません: " + SystemReason(err));
     return false;
@@ -136,10 +139,18 @@ bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string* 
   return true;
 }
 
-bool WriteTextFile(const fs::path& path, std::string_view text, std::string* error) {
+bool WriteTextFile(const fs::path& path, std::string_view text, std::string* error,
+                   Durability durability) {
   std::string bytes = EncodeCp932(text);
   bytes += "\r\n";
-  return WriteFileAtomic(path, bytes, error);
+  return WriteFileAtomic(path, bytes, error, durability);
+}
+
+bool SyncFile(const fs::path& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0;
+  return ::close(fd) == 0 && synced;
 }
 
 std::vector<std::string> ListPlainFiles(const fs::path& folder) {

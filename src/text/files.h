@@ -52,13 +52,22 @@ class RecordFileBuilder {
   std::string bytes_;
 };
 
+// Whether a write waits until the bytes are on the disk (fsync) before it replaces the target.
+// A file rewritten many times in one run is synced once, after its last write (SyncFile).
+enum class Durability { kSync, kNoSync };
+
 // Creates or replaces `path` with `bytes`: written to a temporary file in the same folder,
 // then renamed over the target, so a failure never leaves half a file nor loses the old one.
-bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string* error = nullptr);
+bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string* error = nullptr,
+                     Durability durability = Durability::kSync);
 
 // Writes UTF-8 `text` followed by CR LF, encoded as CP932, through WriteFileAtomic.
 // Line ends inside `text` are written as they stand.
-bool WriteTextFile(const fs::path& path, std::string_view text, std::string* error = nullptr);
+bool WriteTextFile(const fs::path& path, std::string_view text, std::string* error = nullptr,
+                   Durability durability = Durability::kSync);
+
+// Waits until an existing file's bytes are on the disk; false when it cannot.
+bool SyncFile(const fs::path& path);
 
 // Names of the plain files of a folder (no folders, no hidden files), sorted by name.
 // An unreadable or missing folder gives an empty list.

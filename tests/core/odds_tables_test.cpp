@@ -150,7 +150,7 @@ TEST_F(OddsTablesTest, LayoutsKeepTheirShapeForEveryFieldSize) {
 }
 
 // Missing files, a runner count past 18 (a missing UO file reads as no odds) and a file
-// cut inside the bracket horse_results all give dashes.
+// cut inside the bracket slots all give dashes.
 TEST_F(OddsTablesTest, BadFilesGiveDashesNeverAReadOutOfRange) {
   ZoContent zo = Zo(18);
   zo.header.runners_text = "25";

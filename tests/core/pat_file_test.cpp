@@ -106,8 +106,8 @@ TEST(PatZoFile, BothLayoutsByteExact) {
   for (PatLayout layout : {PatLayout::kPat95, PatLayout::kPat31}) {
     const bool pat31 = layout == PatLayout::kPat31;
     const std::string f = BuildZoFile(SampleZo(), layout);
-    const size_t h = pat31 ? 150 : 142;  // horse horse_results
-    const size_t b = pat31 ? 546 : 466;  // bracket horse_results
+    const size_t h = pat31 ? 150 : 142;  // horse slots
+    const size_t b = pat31 ? 546 : 466;  // bracket slots
     ASSERT_EQ(f.size(), pat31 ? kZoSizePat31 : kZoSizePat95);
     EXPECT_EQ(f.substr(0, h), SampleHeaderBytes(layout, "12"));
     EXPECT_EQ(f.substr(h, 18), "0 1  1.5  1.1  2.1");

@@ -1,14 +1,12 @@
 // The results selection: date list, venue and race enabling in both modes, the run handing
 // the reports to the viewers, and the fresh list each time the form opens.
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
-
 #include <filesystem>
 
 #include "app/operations.h"
@@ -21,7 +19,6 @@
 #include "ui/seiseki_text.h"
 
 using mirtote::testing::Child;
-using mirtote::testing::FormHarness;
 using mirtote::ui::SDataSelect;
 namespace testing = mirtote::testing;
 
@@ -29,71 +26,67 @@ class SDataSelectTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<FormHarness> h_;
-  QWidget main_window_;
+  std::unique_ptr<testing::FormHarness> h_;
+  std::unique_ptr<QWidget> main_window_;
+  SDataSelect* form_ = nullptr;
 
-  SDataSelect* Open() {
-    h_->context.main_window = &main_window_;
+  void Open() {
     mirtote::app::OpenResultsSelection(h_->context);
-    return main_window_.findChild<SDataSelect*>();
+    form_ = main_window_->findChild<SDataSelect*>();
   }
-  static QAbstractButton* Button(SDataSelect* form, const char* name, int index = -1) {
-    return Child<QAbstractButton>(form, index < 0 ? name : name + ("_" + std::to_string(index)));
+  QAbstractButton* Button(const std::string& name) const {
+    return Child<QAbstractButton>(form_, name);
   }
-  // "E" enabled and checked, "e" enabled, "c" checked, "-" neither; hidden controls are " ".
-  static std::string States(SDataSelect* form, const char* name, int count) {
+  // Per control of a set: "E" enabled and checked, "e" enabled, "c" checked, "-" neither,
+  // " " hidden; the sets separated by "|".
+  std::string States(std::initializer_list<std::pair<const char*, int>> sets) const {
     std::string states;
-    for (int i = 0; i < count; ++i) {
-      QAbstractButton* b = Button(form, name, i);
-      states += !b->isVisibleTo(form) ? ' '
-                : b->isEnabled()      ? (b->isChecked() ? 'E' : 'e')
-                                      : (b->isChecked() ? 'c' : '-');
+    for (const auto& [name, count] : sets) {
+      if (!states.empty()) states += '|';
+      for (int i = 0; i < count; ++i) {
+        QAbstractButton* b = Button(name + ("_" + std::to_string(i)));
+        states += !b->isVisibleTo(form_) ? ' '
+                  : b->isEnabled()       ? (b->isChecked() ? 'E' : 'e')
+                                         : (b->isChecked() ? 'c' : '-');
+      }
     }
     return states;
   }
-  void ClickDate(SDataSelect* form, int row) {
-    auto* list = Child<QListWidget>(form, "List1");
-    list->setCurrentRow(row);
-    form->List1_Click();
+  void ClickDate(int row) {
+    Child<QListWidget>(form_, "List1")->setCurrentRow(row);
+    form_->List1_Click();
   }
 
  private slots:
   void init() {
-    h_ = std::make_unique<FormHarness>();
+    h_ = std::make_unique<testing::FormHarness>();
+    main_window_ = std::make_unique<QWidget>();
     h_->context.session.start_folder = h_->folder.path();
+    h_->context.main_window = main_window_.get();
     std::vector<testing::ResultsFields> races(10);
     for (int i = 0; i < 10; ++i) races[i].race = testing::TwoDigits(i + 1);
     testing::WriteResultsFile(h_->folder.path(), "東京19981004.SEI", races);
     testing::WriteResultsFile(h_->folder.path(), "京都19981004.SEI", {races[0]});
     testing::WriteResultsFile(h_->folder.path(), "阪神19980927.SEI", {races[0]});
-  }
-  void cleanup() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (qobject_cast<mirtote::ui::ReportViewer*>(w)) delete w;
-    }
-    delete main_window_.findChild<SDataSelect*>();
+    Open();
   }
 
   void OneRaceMode() {
-    SDataSelect* form = Open();
-    QVERIFY(Button(form, "Option1")->isChecked());
-    auto* list = Child<QListWidget>(form, "List1");
+    QVERIFY(Button("Option1")->isChecked());
+    auto* list = Child<QListWidget>(form_, "List1");
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->item(1)->text(), testing::Q("1998年10月 4日"));
-    QCOMPARE(States(form, "Option3", 10), std::string("----------"));
-    QCOMPARE(States(form, "Check1", 10), std::string(10, ' '));
+    QCOMPARE(States({{"Option3", 10}, {"Check1", 10}}), "----------|          ");
+    ClickDate(1);  // two venues that day
+    QCOMPARE(States({{"Option3", 10}}), "----e--e--");
+    Button("Option3_4")->click();  // races 1-10 in the file
+    QCOMPARE(States({{"Option4", 12}, {"Check2", 12}}), "eeeeeeeeee--|            ");
 
-    ClickDate(form, 1);
-    QCOMPARE(States(form, "Option3", 10), std::string("----e--e--"));
-    Button(form, "Option3", 4)->click();
-    QCOMPARE(States(form, "Option4", 12), std::string("eeeeeeeeee--"));
-    QCOMPARE(States(form, "Check2", 12), std::string(12, ' '));
-
-    // The run: the report of race 10 in the single-race viewer, labelled with the stem.
+    // The report of race 10 in the single-race viewer, labelled with the stem.
     testing::WriteMeeting(h_->folder.path() / "DATA", "東京19981004", {}, {});
-    Button(form, "Option4", 9)->click();
-    Button(form, "Command1")->click();
-    auto viewers = main_window_.findChildren<mirtote::ui::KobetsuText*>();
+    Button("Option4_9")->click();
+    Button("Command1")->click();
+    auto viewers = main_window_->findChildren<mirtote::ui::KobetsuText*>();
     QCOMPARE(viewers.size(), qsizetype(1));
     QVERIFY(viewers[0]->isVisible());
     QCOMPARE(Child<QLabel>(viewers[0], "Label1")->text(), testing::Q("19981004"));
@@ -102,22 +95,19 @@ class SDataSelectTest : public QObject {
   }
 
   void PerDayMode() {
-    SDataSelect* form = Open();
-    Button(form, "Option2")->click();
-    ClickDate(form, 1);
-    QCOMPARE(States(form, "Check1", 10), std::string("----E--E--"));
-    QCOMPARE(States(form, "Option3", 10), std::string(10, ' '));
-    QCOMPARE(States(form, "Check2", 12), std::string(12, 'E'));
-    Button(form, "Check1", 4)->click();
-    QCOMPARE(States(form, "Check2", 12), std::string(12, 'E'));
-    Button(form, "Check1", 7)->click();  // the last venue unticked: no race boxes
-    QCOMPARE(States(form, "Check2", 12), std::string(12, '-'));
-    Button(form, "Check1", 4)->click();
-    QCOMPARE(States(form, "Check2", 12), std::string(12, 'E'));
+    Button("Option2")->click();
+    ClickDate(1);
+    QCOMPARE(States({{"Check1", 10}, {"Option3", 10}, {"Check2", 12}}),
+             "----E--E--|          |EEEEEEEEEEEE");
+    Button("Check1_4")->click();
+    Button("Check1_7")->click();  // the last venue unticked: no race boxes
+    QCOMPARE(States({{"Check2", 12}}), "------------");
+    Button("Check1_4")->click();
+    QCOMPARE(States({{"Check2", 12}}), "EEEEEEEEEEEE");
 
-    Button(form, "Check1", 7)->click();
-    Button(form, "Command1")->click();
-    auto viewers = main_window_.findChildren<mirtote::ui::SeisekiText*>();
+    Button("Check1_7")->click();
+    Button("Command1")->click();
+    auto viewers = main_window_->findChildren<mirtote::ui::SeisekiText*>();
     QCOMPARE(viewers.size(), qsizetype(1));
     QCOMPARE(viewers[0]->windowTitle(), testing::Q("1998年10月 4日"));
     auto* tabs = Child<QTabBar>(viewers[0], "TabStrip1");
@@ -130,23 +120,20 @@ class SDataSelectTest : public QObject {
 
   // Opened again, the form lists the files present then; with none it refuses to run.
   void OpensAfreshEachTime() {
-    SDataSelect* form = Open();
-    QCOMPARE(Child<QListWidget>(form, "List1")->count(), 2);
     testing::WriteResultsFile(h_->folder.path(), "中山19981011.SEI", {{}});
-    QCOMPARE(Open(), form);
-    QCOMPARE(Child<QListWidget>(form, "List1")->count(), 3);
+    SDataSelect* first = form_;
+    Open();
+    QCOMPARE(form_, first);
+    QCOMPARE(Child<QListWidget>(form_, "List1")->count(), 3);
 
     std::filesystem::remove_all(h_->folder.path() / "SEISEKI");
     Open();
     QCOMPARE(h_->host.messages.size(), size_t(1));
-    QCOMPARE(
-        h_->host.messages[0].text,
-        std::string(
-            "解凍済みの成績ファイルが存在しません。\r\n成績ファイルを解凍後にご利用下さい。\r\n"));
-    for (const char* name : {"Command1", "Option1", "Option2"}) {
-      QVERIFY(!Button(form, name)->isEnabled());
-    }
-    QCOMPARE(States(form, "Option3", 10) + States(form, "Option4", 12), std::string(22, '-'));
+    QVERIFY(h_->host.messages[0].text.starts_with("解凍済みの成績ファイルが存在しません。"));
+    QCOMPARE(Button("Command1")->isEnabled() || Button("Option1")->isEnabled() ||
+                 Button("Option2")->isEnabled(),
+             false);
+    QCOMPARE(States({{"Option3", 10}, {"Option4", 12}}), "----------|------------");
   }
 };
 

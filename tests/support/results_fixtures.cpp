@@ -33,11 +33,13 @@ std::string Slot(const SlotFields& s, int number) {
 
 template <size_t N>
 void PutPairs(std::string& r, size_t start, size_t number_width, size_t amount_width,
-              const std::array<std::string, N>& numbers,
-              const std::array<std::string, N>& amounts) {
+              const std::array<std::string, N>& entries) {
   for (size_t i = 0; i < N; ++i) {
-    const size_t at = start + (number_width + amount_width) * i;
-    Put(r, at, Digits(numbers[i], number_width) + Digits(amounts[i], amount_width));
+    const size_t colon = entries[i].find(':');
+    const std::string number = entries[i].substr(0, colon);
+    const std::string amount = colon == std::string::npos ? "" : entries[i].substr(colon + 1);
+    Put(r, start + (number_width + amount_width) * i,
+        Digits(number, number_width) + Digits(amount, amount_width));
   }
 }
 
@@ -56,10 +58,10 @@ std::string ResultsRecordBytes(const ResultsFields& s) {
   Put(r, 88, s.edition + s.grade + s.weather + s.going + horses);
   for (size_t i = 0; i < 7; ++i) Put(r, 96 + 7 * i, Digits(s.prize[i], 7));
   for (size_t i = 0; i < 5; ++i) Put(r, 145 + 6 * i, Digits(s.added[i], 6));
-  PutPairs(r, 175, 2, 7, s.win, s.win_amount);
-  PutPairs(r, 202, 2, 7, s.place, s.place_amount);
-  PutPairs(r, 247, 2, 7, s.bracket, s.bracket_amount);
-  PutPairs(r, 274, 4, 8, s.quinella, s.quinella_amount);
+  PutPairs(r, 175, 2, 7, s.win);
+  PutPairs(r, 202, 2, 7, s.place);
+  PutPairs(r, 247, 2, 7, s.bracket);
+  PutPairs(r, 274, 4, 8, s.quinella);
   for (size_t n = 0; n < s.horse_results.size() && n < 18; ++n) {
     Put(r, 385 + 52 * n, Slot(s.horse_results[n], static_cast<int>(n + 1)));
   }

@@ -34,11 +34,11 @@ struct ResultsFields {
   std::string edition = "049", grade = "B", weather = "1", going = "1";
   std::array<std::string, 7> prize{"65000", "26000", "16000", "9800", "6500"};
   std::array<std::string, 5> added{"1000", "290"};
-  // Payout pairs as horse number (bracket digits, horse pair) and amount; empty: no entry.
-  std::array<std::string, 3> win{"07", "", ""}, win_amount{"250", "", ""};
-  std::array<std::string, 5> place{"07", "03", "11"}, place_amount{"130", "210", "480"};
-  std::array<std::string, 3> bracket{"36"}, bracket_amount{"1230"};
-  std::array<std::string, 3> quinella{"0307"}, quinella_amount{"1890"};
+  // Payout entries "number:amount": horse number, bracket digits ("36") or horse pair
+  // ("0307"), and yen; empty: no entry.
+  std::array<std::string, 3> win{"07:250"};
+  std::array<std::string, 5> place{"07:130", "03:210", "11:480"};
+  std::array<std::string, 3> bracket{"36:1230"}, quinella{"0307:1890"};
   std::vector<SlotFields> horse_results = {};  // slot n-1 for horse number n
   std::string horse_count = "";                // the number of horses; the slots counted when empty
 };

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
 
   std::string error;
   auto line = mirtote::cli::ParseCommandLine(args, error);
-  if (line && !line->help && line->command.empty()) {
+  if (line && !line->help && !line->version && line->command.empty()) {
     return mirtote::app::RunGui(argc, argv, line->options);
   }
 

@@ -9,6 +9,8 @@ Creates the five working folders below START_FOLDER and fills them with one meet
   DATA/東京19980510.DEN   race-card records, 584 bytes each, race r is record r
   DATA/東京19980510.UMA   horse records, 1825 bytes each, in entry order
   DATA/騎手.DAT           jockey records, 1065 bytes each
+  LZH/JV980510.LZH        the same three files as the data service delivers them
+                          (JRA#DEN1.DAT, JRA#UMAJ.DAT, JRA#KISI.DAT; stored, -lh0-)
   FILE/ZO-58?.JRA         PAT odds files (PAT95 layout), UO-58?.JRA for more than 8 runners
   FILE/File/              empty: where the posting scripts go with the default settings
 
@@ -22,6 +24,7 @@ import argparse
 import datetime
 import os
 import random
+import struct
 import sys
 
 ENCODING = "cp932"
@@ -289,6 +292,21 @@ def write(path, data):
         f.write(data)
 
 
+def stored_lzh(files):
+    """An LZH archive of (name, bytes) pairs: level-0 headers, data stored (-lh0-)."""
+    out = b""
+    for name, data in files:
+        crc = 0
+        for byte in data:
+            crc ^= byte
+            for _ in range(8):
+                crc = (crc >> 1) ^ 0xA001 if crc & 1 else crc >> 1
+        head = b"-lh0-" + struct.pack("<IIIBBB", len(data), len(data), 0x24AA6000, 0x20, 0,
+                                      len(name)) + name + struct.pack("<H", crc)
+        out += bytes([len(head), sum(head) & 0xFF]) + head + data
+    return out + b"\0"
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("start_folder")
@@ -338,7 +356,11 @@ def main(argv):
 
     write(os.path.join(data, STEM + ".DEN"), cards)
     write(os.path.join(data, STEM + ".UMA"), horse_file)
-    write(os.path.join(data, "騎手.DAT"), b"".join(jockey_record(*j) for j in JOCKEYS))
+    jockeys = b"".join(jockey_record(*j) for j in JOCKEYS)
+    write(os.path.join(data, "騎手.DAT"), jockeys)
+    write(os.path.join(start, "LZH", "JV980510.LZH"),
+          stored_lzh([(b"JRA#DEN1.DAT", cards), (b"JRA#UMAJ.DAT", horse_file),
+                      (b"JRA#KISI.DAT", jockeys)]))
     print("sample meeting day written to " + os.path.abspath(start))
     return 0
 

@@ -35,6 +35,10 @@ int RunGui(int& argc, char** argv, const runtime::StartOptions& options) {
 
   MainFormOptions form_options;
   form_options.no_splash = options.no_splash;
+  if (options.start_folder) {
+    std::error_code error;
+    form_options.start_folder = std::filesystem::absolute(*options.start_folder, error);
+  }
   Main_Form form(context, form_options);
   qt_host.SetMainWindow(&form);
 

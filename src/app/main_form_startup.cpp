@@ -16,6 +16,7 @@
 #include "app/w_splash.h"
 #include "shell/settings_keys.h"
 #include "shell/work_folders.h"
+#include "text/files.h"
 
 namespace mirtote::app {
 
@@ -37,11 +38,16 @@ bool Main_Form::MDIForm_Load() {
 }
 
 bool Main_Form::RememberStartFolder() {
+  std::error_code error;
   if (options_.start_folder) {
     context_.session.start_folder = *options_.start_folder;
-    return true;
+    if (std::filesystem::is_directory(*options_.start_folder, error)) return true;
+    context_.session.host.ShowMessage("開始フォルダがありません。\r" +
+                                          text::PathText(*options_.start_folder) + "\r" +
+                                          "ので終了します。\r",
+                                      "終了確認", MessageIcon::kExclamation);
+    return false;
   }
-  std::error_code error;
   context_.session.start_folder = std::filesystem::current_path(error);
   if (!error) return true;
   // The folder the program was started in has gone; nothing can be found below it.

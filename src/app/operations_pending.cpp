@@ -5,9 +5,7 @@
 
 namespace mirtote::app {
 
-void RunArchiveExtraction(AppContext&) {}
 void RunForumLogConversion(AppContext&) {}
 void RunOddsCsvConversion(AppContext&) {}
-void OpenOddsSelection(AppContext&) {}
 
 }  // namespace mirtote::app

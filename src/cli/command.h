@@ -19,10 +19,12 @@ inline constexpr int kExitOk = 0;      // the command ran to its end (warnings i
 inline constexpr int kExitFailed = 1;  // it ended early on a failure or a refused precondition
 inline constexpr int kExitUsage = 2;   // bad usage
 
-// One line of the usage text: the synopsis (starting with the command name) and what it does.
+// One line of the usage text: the synopsis (starting with the command name) and what it
+// does, in English and in Japanese.
 struct UsageLine {
   std::string synopsis;
   std::string description;
+  std::string japanese = {};
 };
 
 // What a running command gets: start folder, settings and host, and the global options.

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 
@@ -15,45 +16,66 @@ namespace {
 
 constexpr std::string_view kProgram = "mir_tote";
 
-void AppendColumns(std::string& out, std::string_view left, std::string_view right, size_t width) {
+// "  left   english", then the Japanese description under the English one.
+void AppendEntry(std::string& out, std::string_view left, std::string_view english,
+                 std::string_view japanese, size_t width) {
   out += "  ";
   out += left;
-  if (!right.empty()) {
+  if (!english.empty()) {
     out += std::string(left.size() < width ? width - left.size() : 1, ' ');
-    out += right;
+    out += english;
   }
   out += '\n';
+  if (!japanese.empty()) out += std::string(width + 2, ' ') + std::string(japanese) + "\n";
 }
 
 int UsageError(std::ostream& err, const std::string& reason) {
-  err << kProgram << ": " << reason << "\n\n" << UsageText();
+  err << kProgram << ": " << reason << "\n"
+      << "`mir_tote --help` で使い方を表示します。\n";
   return kExitUsage;
+}
+
+std::string CommandUsage(const Command& command) {
+  std::string text = "Usage:\n";
+  for (const UsageLine& line : command.usage()) {
+    AppendEntry(text, line.synopsis, line.description, line.japanese, 36);
+  }
+  return text;
 }
 
 }  // namespace
 
 std::string UsageText() {
   std::string text = "Usage:\n";
-  AppendColumns(text, "mir_tote [--settings FILE] [--yes] [--utf8] [--no-splash]",
-                "open the main window", 64);
-  AppendColumns(text, "mir_tote [--settings FILE] [--yes] [--utf8] COMMAND [ARGS...]",
-                "run one command headless", 64);
+  AppendEntry(text, "mir_tote [OPTIONS]", "open the main window", "メインウィンドウを開きます", 36);
+  AppendEntry(text, "mir_tote [OPTIONS] COMMAND [ARGS...]", "run one command headless",
+              "コマンドを一つ、ウィンドウなしで実行します", 36);
+  AppendEntry(text, "mir_tote COMMAND --help", "show the usage of one command",
+              "コマンドの使い方を表示します", 36);
   text += "\nOptions:\n";
-  AppendColumns(text, "--settings FILE",
-                "use FILE (INI, groups Startup and Form) instead of the per-user store", 18);
-  AppendColumns(text, "--yes", "answer Yes to the questions (otherwise No)", 18);
-  AppendColumns(text, "--utf8", "write report text as UTF-8 instead of CP932", 18);
-  AppendColumns(text, "--no-splash", "open the main window without the splash window", 18);
-  AppendColumns(text, "--help", "show this text", 18);
+  AppendEntry(text, "--start-folder DIR", "start folder (default: the current folder)",
+              "開始フォルダ（省略時はカレントフォルダ）", 20);
+  AppendEntry(text, "--settings FILE",
+              "use FILE (INI, groups Startup and Form) instead of the per-user store",
+              "利用者ごとの設定の代わりに FILE（INI 形式）を使います", 20);
+  AppendEntry(text, "--yes", "answer Yes to the questions (otherwise No)",
+              "問い合わせに「はい」と答えます（省略時は「いいえ」）", 20);
+  AppendEntry(text, "--utf8", "write report text as UTF-8 instead of CP932",
+              "出力を CP932 ではなく UTF-8 で書きます", 20);
+  AppendEntry(text, "--no-splash", "open the main window without the splash window",
+              "スプラッシュを表示せずにメインウィンドウを開きます", 20);
+  AppendEntry(text, "--help", "show this text", "この説明を表示します", 20);
+  AppendEntry(text, "--version", "show the version", "バージョンを表示します", 20);
   text += "\nCommands:\n";
   for (const auto& command : CreateCommands()) {
     for (const UsageLine& line : command->usage()) {
-      AppendColumns(text, line.synopsis, line.description, 36);
+      AppendEntry(text, line.synopsis, line.description, line.japanese, 36);
     }
   }
   text +=
-      "\nThe current folder is the start folder; its working folders are checked first.\n"
-      "Exit status: 0 the command ran to its end, 1 it ended early, 2 bad usage.\n";
+      "\nThe start folder's working folders are checked first.\n"
+      "Exit status: 0 the command ran to its end, 1 it ended early, 2 bad usage.\n"
+      "終了コード: 0 最後まで実行、1 途中で終了、2 使い方の誤り\n";
   return text;
 }
 
@@ -62,6 +84,10 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
   std::string error;
   std::optional<CommandLine> line = ParseCommandLine(args, error);
   if (!line) return UsageError(err, error);
+  if (line->version) {
+    out << runtime::kProgramVersion << " (build " << runtime::kBuildVersion << ")\n";
+    return kExitOk;
+  }
   if (line->help) {
     out << UsageText();
     return kExitOk;
@@ -72,6 +98,10 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
   std::unique_ptr<Command> command = FindCommand(name);
   if (!command) return UsageError(err, "unknown command: " + name);
   const std::vector<std::string> command_args(line->command.begin() + 1, line->command.end());
+  if (std::find(command_args.begin(), command_args.end(), "--help") != command_args.end()) {
+    out << CommandUsage(*command);
+    return kExitOk;
+  }
   if (!command->Parse(command_args, error)) return UsageError(err, name + ": " + error);
 
   try {
@@ -81,7 +111,16 @@ int RunCommandLine(const std::vector<std::string>& args, const std::filesystem::
       return kExitFailed;
     }
     TerminalHost host(err, line->options.yes);
-    Session session{start_folder, *settings, host};
+    std::filesystem::path folder = start_folder;
+    if (line->options.start_folder) {
+      folder = std::filesystem::absolute(start_folder / *line->options.start_folder);
+      std::error_code error;
+      if (!std::filesystem::is_directory(folder, error)) {
+        err << kProgram << ": 開始フォルダがありません: " << *line->options.start_folder << "\n";
+        return kExitFailed;
+      }
+    }
+    Session session{folder, *settings, host};
     if (PrepareWorkFolders(session) != PrepareResult::kReady) return kExitFailed;
 
     CommandContext context{session, host, line->options};

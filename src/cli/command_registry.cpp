@@ -1,5 +1,7 @@
 #include "cli/command_registry.h"
 
+#include "cli/extract_command.h"
+#include "cli/odds_view_command.h"
 #include "cli/pat_run_command.h"
 #include "cli/results_commands.h"
 #include "cli/settings_command.h"
@@ -11,6 +13,8 @@ std::vector<std::unique_ptr<Command>> CreateCommands() {
   // One line per command.
   commands.push_back(std::make_unique<SettingsCommand>());
   commands.push_back(std::make_unique<PatRunCommand>());
+  commands.push_back(std::make_unique<OddsViewCommand>());
+  commands.push_back(std::make_unique<ExtractCommand>());
   commands.push_back(std::make_unique<ResultsDatesCommand>());
   commands.push_back(std::make_unique<ResultsRaceCommand>());
   commands.push_back(std::make_unique<ResultsDayCommand>());

@@ -2,6 +2,31 @@
 
 namespace mirtote::cli {
 
+namespace {
+
+// The value of "NAME VALUE" or "NAME=VALUE" at args[i] (i is moved past it); nothing when the
+// argument is another option, or, with `error` set, when the value is missing or empty.
+std::optional<std::string> ValueOption(const std::vector<std::string>& args, size_t& i,
+                                       std::string_view name, std::string_view what,
+                                       std::string& error) {
+  const std::string& arg = args[i];
+  std::string value;
+  if (arg == name) {
+    if (i + 1 < args.size()) value = args[++i];
+  } else if (arg.starts_with(std::string(name) + "=")) {
+    value = arg.substr(name.size() + 1);
+  } else {
+    return std::nullopt;
+  }
+  if (value.empty()) {
+    error = std::string(name) + " needs a " + std::string(what);
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
+
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             std::string& error) {
   CommandLine line;
@@ -22,26 +47,22 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       line.options.no_splash = true;
     } else if (arg == "--help") {
       line.help = true;
-    } else if (arg == "--settings" || arg.starts_with("--settings=")) {
-      std::string file;
-      if (arg == "--settings") {
-        if (i + 1 >= args.size()) {
-          error = "--settings needs a FILE";
-          return std::nullopt;
-        }
-        file = args[++i];
-      } else {
-        file = arg.substr(std::string_view("--settings=").size());
-      }
-      if (file.empty()) {
-        error = "--settings needs a FILE";
-        return std::nullopt;
-      }
+    } else if (arg == "--version") {
+      line.version = true;
+    } else if (auto file = ValueOption(args, i, "--settings", "FILE", error)) {
       if (line.options.settings_file) {
         error = "--settings given twice";
         return std::nullopt;
       }
-      line.options.settings_file = file;
+      line.options.settings_file = *file;
+    } else if (auto folder = ValueOption(args, i, "--start-folder", "DIR", error)) {
+      if (line.options.start_folder) {
+        error = "--start-folder given twice";
+        return std::nullopt;
+      }
+      line.options.start_folder = *folder;
+    } else if (!error.empty()) {
+      return std::nullopt;
     } else {
       error = "unknown option: " + arg;
       return std::nullopt;

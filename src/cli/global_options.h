@@ -1,5 +1,6 @@
 #pragma once
-// The options in front of the command: --settings FILE, --yes, --utf8, --no-splash, --help.
+// The options in front of the command: --start-folder DIR, --settings FILE, --yes, --utf8,
+// --no-splash, --help, --version.
 
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@ namespace mirtote::cli {
 struct CommandLine {
   runtime::StartOptions options;
   bool help = false;
+  bool version = false;
   // The command name and its arguments; empty when the main window is to be opened.
   std::vector<std::string> command;
 };

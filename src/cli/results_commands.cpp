@@ -36,7 +36,8 @@ bool NoPositional(const ParsedArguments& parsed, std::string& error) {
 }  // namespace
 
 std::vector<UsageLine> ResultsDatesCommand::usage() const {
-  return {{"results-dates", "race days of the results files in SEISEKI, one per line"}};
+  return {{"results-dates", "race days of the results files in SEISEKI, one per line",
+           "SEISEKI の成績ファイルの開催日を1行に1つ表示"}};
 }
 
 bool ResultsDatesCommand::Parse(const std::vector<std::string>& args, std::string& error) {
@@ -53,8 +54,10 @@ int ResultsDatesCommand::Run(CommandContext& context, std::ostream& out, std::os
 }
 
 std::vector<UsageLine> ResultsRaceCommand::usage() const {
-  return {{"results-race --date YYYYMMDD --venue NAME", "results report of one race;"},
-          {"  --race N", "NAME a venue such as 東京, N 1 to 12"}};
+  return {
+      {"results-race --date YYYYMMDD --venue NAME", "results report of one race;",
+       "1レースの競走成績。"},
+      {"  --race N", "NAME a venue such as 東京, N 1 to 12", "NAME は東京などの場名、N は 1～12"}};
 }
 
 bool ResultsRaceCommand::Parse(const std::vector<std::string>& args, std::string& error) {
@@ -84,9 +87,11 @@ int ResultsRaceCommand::Run(CommandContext& context, std::ostream& out, std::ost
 }
 
 std::vector<UsageLine> ResultsDayCommand::usage() const {
-  return {{"results-day --date YYYYMMDD", "day payout table of each venue, as the"},
-          {"  --venues NAME[,NAME...] [--races LIST]", "viewer saves all venues; default all"},
-          {"", "12 races"}};
+  return {{"results-day --date YYYYMMDD", "day payout table of each venue, as the",
+           "場ごとの払戻情報（開催日毎）を全結果として"},
+          {"  --venues NAME[,NAME...] [--races LIST]", "viewer saves all venues; default all",
+           "表示。LIST 省略時は全12レース"},
+          {"", "12 races", ""}};
 }
 
 bool ResultsDayCommand::Parse(const std::vector<std::string>& args, std::string& error) {

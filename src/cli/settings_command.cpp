@@ -36,8 +36,9 @@ bool SplitKey(std::string_view text, std::string& section, std::string& key, std
 std::vector<UsageLine> SettingsCommand::usage() const {
   return {
       {"settings get [SECTION/]KEY",
-       "print the value (section defaults to Startup); exit 1 if missing"},
-      {"settings set [SECTION/]KEY VALUE", "store the value"},
+       "print the value (section defaults to Startup); exit 1 if missing",
+       "設定値を表示します（セクション省略時は Startup）"},
+      {"settings set [SECTION/]KEY VALUE", "store the value", "設定値を保存します"},
   };
 }
 

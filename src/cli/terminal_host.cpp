@@ -29,6 +29,9 @@ void TerminalHost::ShowMessage(std::string_view text, std::string_view title, Me
 
 bool TerminalHost::AskYesNo(std::string_view text, std::string_view title, MessageIcon) {
   PrintBlock(text, title);
+  // The answer taken, so that a terminal user sees what happened to the question.
+  err_ << (answer_yes_ ? "→ はい\n" : "→ いいえ\n");
+  err_.flush();
   return answer_yes_;
 }
 

@@ -11,6 +11,11 @@ struct StartOptions {
   bool yes = false;                          // --yes: answer start-up questions with Yes
   bool utf8 = false;                         // --utf8
   bool no_splash = false;                    // --no-splash
+  std::optional<std::string> start_folder;   // --start-folder DIR: instead of the current folder
 };
+
+// "MIR_TOTE 2.00" and the build's version.
+inline constexpr const char* kProgramVersion = "MIR_TOTE 2.00";
+inline constexpr const char* kBuildVersion = MIRTOTE_BUILD_VERSION;
 
 }  // namespace mirtote::runtime

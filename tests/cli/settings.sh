@@ -29,12 +29,18 @@ out=$("$BIN" --settings s.ini settings get PatType 2>err.txt)
 grep -q '^PatType=PAT95' "$XDG_CONFIG_HOME/MIR_TOTE/MIR_TOTE.conf" || fail "user store file"
 [ "$("$BIN" settings get PatType)" = "PAT95" ] || fail "user store: get"
 
-# --help on standard output; an unknown command is bad usage with the usage text.
+# --help on standard output; an unknown command is bad usage with a one-line hint; --version;
+# a command's own --help.
 "$BIN" --help 2>&1 >help.txt | grep -q . && fail "--help wrote to standard error"
 grep -q -- '--settings FILE' help.txt || fail "--help lacks the options"
 "$BIN" no-such-command >out.txt 2>err.txt
 [ $? -eq 2 ] || fail "unknown command: status"
-grep -q -- '--settings FILE' err.txt || fail "unknown command: no usage text"
+[ "$(cat err.txt)" = "mir_tote: unknown command: no-such-command
+\`mir_tote --help\` で使い方を表示します。" ] || fail "unknown command: reason and hint expected: $(cat err.txt)"
 [ -s out.txt ] && fail "unknown command: output on stdout"
+"$BIN" --version | grep -qx 'MIR_TOTE 2.00 (build [0-9.]*)' || fail "--version"
+"$BIN" pat-run --help >out.txt || fail "pat-run --help: status"
+head -2 out.txt | grep -q '^  pat-run --market' || fail "pat-run --help: its usage first"
+grep -q 'settings get' out.txt && fail "pat-run --help: other commands listed"
 
 exit $FAILED

@@ -158,7 +158,7 @@ TEST_F(RaceTextTest, EighteenRunnersAndTheCentury) {
   card.course = "13";
   card.entries = testing::MakeEntries(18);
   std::vector<HorseFields> horses = testing::HorsesFor(card);  // born 95: 8 in 2002
-  horses[17].birth_date = "920101";                          // 11 in 2002
+  horses[17].birth_date = "920101";                            // 11 in 2002
   WriteRace(card, testing::ZoFor(card, 18), horses);
 
   const std::string text = Build(card);

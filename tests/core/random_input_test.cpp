@@ -6,6 +6,7 @@
 #include <random>
 
 #include "jravan/race_card_record.h"
+#include "pat/newspaper_sheet.h"
 #include "pat/pat_file.h"
 #include "results/results_record.h"
 #include "text/chars.h"
@@ -80,6 +81,10 @@ TEST(RandomInput, PatFileReaders) {
     }
     EXPECT_TRUE(IsUtf8(zo.Text(rng() % 2000, rng() % 100)));
     pat::VenueOfFileName(bytes.substr(0, rng() % 8));
+    const pat::SheetFile sheet(bytes);
+    for (auto kind : {pat::OddsSheetKind::kWinPlaceBracket, pat::OddsSheetKind::kQuinella}) {
+      EXPECT_TRUE(IsUtf8(pat::RaceSheetBlock(sheet, round % 12 + 1, kind)));
+    }
   }
 }
 

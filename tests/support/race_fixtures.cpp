@@ -31,7 +31,9 @@ std::string Record(size_t length, std::initializer_list<std::pair<size_t, std::s
   return r;
 }
 
-std::string RaceCard(const RaceCardFields& s) {
+}  // namespace
+
+std::string RaceCardBytes(const RaceCardFields& s) {
   const auto f = [](const std::string& text, size_t bytes) { return SjisField(text, bytes); };
   // clang-format off
   std::string r = Record(584, {
@@ -52,6 +54,18 @@ std::string RaceCard(const RaceCardFields& s) {
   }
   return r;
 }
+
+std::string HorseBytes(const HorseFields& h) {
+  return Record(1825, {{0, SjisField(h.id, 8)},
+                       {9, FullWidthField(h.name, 18, 36)},
+                       {89, SjisField(h.second_name, 40)},
+                       {130, SjisField(h.sex, 1)},
+                       {133, SjisField(h.birth_date, 6)},
+                       {724, SjisField(h.body_weight, 3)},
+                       {860, "470"}});  // an older race's weight, never shown
+}
+
+namespace {
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
@@ -96,17 +110,9 @@ void WriteMeeting(const fs::path& data, const std::string& stem,
                   const std::vector<RaceCardFields>& cards, const std::vector<HorseFields>& horses,
                   const std::string& den_extension, const std::string& uma_extension) {
   std::string den;
-  for (const auto& card : cards) den += RaceCard(card);
+  for (const auto& card : cards) den += RaceCardBytes(card);
   std::string uma;
-  for (const auto& h : horses) {
-    uma += Record(1825, {{0, SjisField(h.id, 8)},
-                         {9, FullWidthField(h.name, 18, 36)},
-                         {89, SjisField(h.second_name, 40)},
-                         {130, SjisField(h.sex, 1)},
-                         {133, SjisField(h.birth_date, 6)},
-                         {724, SjisField(h.body_weight, 3)},
-                         {860, "470"}});  // an older race's weight, never shown
-  }
+  for (const auto& h : horses) uma += HorseBytes(h);
   WriteBytes(data / (stem + den_extension), den);
   WriteBytes(data / (stem + uma_extension), uma);
 }

@@ -59,6 +59,10 @@ std::vector<EntryFields> MakeEntries(int count, std::vector<std::string> bracket
 // A horse for each entry with a bracket: name "ウマ" + number in full width, born 95.
 std::vector<HorseFields> HorsesFor(const RaceCardFields& card);
 
+// One race-card record (584 bytes) and one horse record (1825 bytes).
+std::string RaceCardBytes(const RaceCardFields& card);
+std::string HorseBytes(const HorseFields& horse);
+
 // Writes <stem>.DEN with the cards and <stem>.UMA with the horses into `data`; the stem is
 // 10 characters such as "東京19980510".
 void WriteMeeting(const fs::path& data, const std::string& stem,

@@ -39,6 +39,7 @@ std::string ScriptedHost::AskText(std::string_view prompt, std::string_view titl
 }
 
 std::optional<ChosenFiles> ScriptedHost::ChooseFilesToOpen(const FileDialogRequest& request) {
+  open_requests.push_back(request);
   if (open_answers.empty()) {
     ADD_FAILURE() << "unexpected open dialog: " << request.title;
     return std::nullopt;

@@ -31,6 +31,7 @@ class ScriptedHost : public Host {
 
   std::vector<Message> messages;
   std::vector<std::string> initial_texts;  // of each input box
+  std::vector<FileDialogRequest> open_requests;
   std::vector<FileDialogRequest> save_requests;
   std::vector<std::string> progress_captions;
   std::vector<int> progress_values;

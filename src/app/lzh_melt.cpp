@@ -1,0 +1,22 @@
+// "JRA-VAN圧縮ﾌｧｲﾙ解凍" (menu item LzhMelt): the open dialog for LZH archives, then the
+// extraction of the chosen archives in the dialog's order.
+
+#include "app/app_context.h"
+#include "app/operations.h"
+#include "jravan/archive_extraction.h"
+
+namespace mirtote::app {
+
+void RunArchiveExtraction(AppContext& context) {
+  DialogContextOf(context).run_command([&context] {
+    Session& session = context.session;
+    session.host.SetBusy(true);
+    // A cancelled dialog ends the command without a message.
+    if (auto chosen = session.host.ChooseFilesToOpen(jravan::ArchiveDialogRequest(session))) {
+      jravan::ExtractArchives({jravan::ChosenArchives(*chosen)}, session);
+    }
+    session.host.SetBusy(false);
+  });
+}
+
+}  // namespace mirtote::app

@@ -1,0 +1,49 @@
+#include "jravan/lzh_extract.h"
+
+#include <gtest/gtest.h>
+
+#include "support/lzh_fixtures.h"
+#include "support/test_support.h"
+
+namespace mirtote::jravan {
+namespace {
+
+using namespace mirtote::testing;
+
+TEST(ExtractLzh, BaseNamesOverwriteAndDecodedNames) {
+  TempFolder root;
+  root.Write("Work/A.DAT", "old");
+  fs::path archive =
+      root.Write("in.lzh", StoredLzh({{"A.DAT", "new A"},
+                                      {"sub/B.DAT", "B"},
+                                      {"dir\\C.DAT", "first C"},
+                                      {Sjis("出馬表.DAT"), "cards"},  // 表 ends in byte 5C
+                                      {"C.DAT", "second C"}}));
+  ASSERT_EQ(ExtractLzh(archive, root.path() / "Work"), kLzhOk);
+  EXPECT_EQ(FolderManifest(root.path() / "Work"),
+            "A.DAT: 5 bytes\nB.DAT: 1 bytes\nC.DAT: 8 bytes\n出馬表.DAT: 5 bytes\n");
+}
+
+// Every failure leaves the folder as it was, also for the good entry read before it.
+TEST(ExtractLzh, FailuresWriteNothing) {
+  std::vector<std::pair<std::string, int>> cases;  // archive bytes, status
+  for (const char* name : {"../../x", "/abs/x", "sub/../../x", "..\\x", ".."}) {
+    cases.push_back({StoredLzh({{"A.DAT", "a"}, {name, "x"}}), kLzhBadName});
+  }
+  const std::string good = StoredLzh({{"A.DAT", "a"}, {"B.DAT", "0123456789"}});
+  std::string bad_crc = good;
+  bad_crc[good.size() - 5] ^= 1;  // a data byte of the second entry
+  cases.push_back({good.substr(0, good.size() - 6), kLzhDamaged});
+  cases.push_back({bad_crc, kLzhDamaged});
+  cases.push_back({"JRA#DEN1.DAT as plain text\r\n", kLzhUnreadable});
+  for (const auto& [bytes, status] : cases) {
+    TempFolder root, source;
+    root.Write("a/Work/A.DAT", "old");
+    EXPECT_EQ(ExtractLzh(source.Write("in.lzh", bytes), root.path() / "a/Work"), status) << bytes;
+    EXPECT_EQ(FolderManifest(root.path()), "a/Work/A.DAT: 3 bytes\n") << bytes;
+  }
+  EXPECT_EQ(ExtractLzh(TempFolder().path() / "missing.lzh", "."), kLzhUnreadable);
+}
+
+}  // namespace
+}  // namespace mirtote::jravan

@@ -6,7 +6,9 @@
 Run after tools/make_sample_data.py: it reads the day's race cards and horses from DATA and
 writes, for the same 12 races of 東京 3回8日 (10 May 1998),
 
-  SEISEKI/東京19980510.SEI   results records, 1323 bytes each, race r is record r
+  LZH/SE980510.LZH           the results as the data service delivers them: JRA#SEI1.DAT,
+                             results records of 1323 bytes, race r is record r (stored, -lh0-);
+                             `mir_tote extract LZH/SE980510.LZH` writes SEISEKI/東京19980510.SEI
   FILE/KS-5038?.JRA          PAT result files of the races, in the PAT installation folder
 
 Race 3 has a dead heat for 2nd, race 5 a demoted horse, race 6 and race 11 a scratched
@@ -20,7 +22,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from make_sample_data import (ENCODING, STEM, SCRATCHED, VENUE_CHAR,  # noqa: E402
-                              brackets_of, field, put, write)
+                              brackets_of, field, put, stored_lzh, write)
 
 CARD, HORSE, RESULT = 584, 1825, 1323
 MARGINS = ["1  ", "A  ", "K  ", "H  ", " 12", " 34", "112", "2  ", "3  ", "5  "]
@@ -163,7 +165,7 @@ def main(argv):
         name = "KS-{}038{}.JRA".format(VENUE_CHAR, "123456789ABC"[race_no - 1])
         write(os.path.join(start, "FILE", name), ks_file(race_no, positions, win, place, bracket,
                                                          quinella))
-    write(os.path.join(start, "SEISEKI", STEM + ".SEI"), sei)
+    write(os.path.join(start, "LZH", "SE980510.LZH"), stored_lzh([(b"JRA#SEI1.DAT", sei)]))
     print("sample results written to " + os.path.abspath(start))
     return 0
 

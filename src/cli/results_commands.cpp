@@ -54,10 +54,9 @@ int ResultsDatesCommand::Run(CommandContext& context, std::ostream& out, std::os
 }
 
 std::vector<UsageLine> ResultsRaceCommand::usage() const {
-  return {
-      {"results-race --date YYYYMMDD --venue NAME", "results report of one race;",
-       "1レースの競走成績。"},
-      {"  --race N", "NAME a venue such as 東京, N 1 to 12", "NAME は東京などの場名、N は 1～12"}};
+  return {{"results-race --date YYYYMMDD", "results report of one race; NAME a venue",
+           "1レースの競走成績。NAME は東京などの"},
+          {"  --venue NAME --race N", "such as 東京, N 1 to 12", "場名、N は 1～12"}};
 }
 
 bool ResultsRaceCommand::Parse(const std::vector<std::string>& args, std::string& error) {
@@ -89,9 +88,9 @@ int ResultsRaceCommand::Run(CommandContext& context, std::ostream& out, std::ost
 std::vector<UsageLine> ResultsDayCommand::usage() const {
   return {{"results-day --date YYYYMMDD", "day payout table of each venue, as the",
            "場ごとの払戻情報（開催日毎）を全結果として"},
-          {"  --venues NAME[,NAME...] [--races LIST]", "viewer saves all venues; default all",
+          {"  --venues NAME[,NAME...]", "viewer saves all venues; LIST default",
            "表示。LIST 省略時は全12レース"},
-          {"", "12 races", ""}};
+          {"  [--races LIST]", "all 12 races", ""}};
 }
 
 bool ResultsDayCommand::Parse(const std::vector<std::string>& args, std::string& error) {

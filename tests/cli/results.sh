@@ -1,7 +1,8 @@
 #!/bin/bash
 # The real binary: the results commands over the sample meeting day and its results
-# (tools/make_sample_data.py, tools/make_sample_results.py): the date list, one race's
-# report, the day payout table, the PAT results import, and their failures.
+# (tools/make_sample_data.py, tools/make_sample_results.py), extracted from the sample
+# results archive: the date list, one race's report, the day payout table, the PAT results
+# import, and their failures.
 # $1: the mir_tote binary, $2: the test data folder (unused).
 set -u -o pipefail
 BIN=$(realpath "$1")
@@ -19,6 +20,7 @@ export XDG_CONFIG_HOME="$WORK/config"
 run() { "$BIN" --settings s.ini "$@"; }
 utf8() { iconv -f CP932 -t UTF-8 "$1" | tr -d '\r'; }  # lines without their CR
 
+run extract LZH/SE980510.LZH >/dev/null 2>&1 || fail "extract: status"
 run results-dates >out.txt 2>err.txt || fail "dates: status"
 [ "$(utf8 out.txt)" = "1998年 5月10日" ] || fail "dates: $(utf8 out.txt)"
 

@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "results/results_report.h"
-#include "shell/settings_store.h"
 #include "support/race_fixtures.h"
 #include "support/results_fixtures.h"
-#include "support/test_support.h"
 
 namespace mirtote::results {
 namespace {
@@ -35,13 +33,6 @@ std::vector<ResultsFields> TokyoDay() {
   return races;
 }
 
-struct Start {
-  TempFolder folder;
-  ScriptedHost host;
-  MemorySettingsStore settings;
-  Session session{folder.path(), settings, host};
-};
-
 ResultsDayRequest Request(std::array<bool, kVenueCount> venues) {
   ResultsDayRequest request{"19981004", "1998年10月 4日", venues, {}};
   request.races.fill(true);
@@ -50,7 +41,7 @@ ResultsDayRequest Request(std::array<bool, kVenueCount> venues) {
 }
 
 TEST(DayPayoutTable, VenueTexts) {
-  Start start;
+  StartFolder start;
   WriteResultsFile(start.folder.path(), "東京19981004.SEI", TokyoDay());
   WriteResultsFile(start.folder.path(), "京都19981004.SEI", {ResultsFields{.venue_code = "08"}});
   const auto result = RunResultsDayReport(
@@ -64,7 +55,7 @@ TEST(DayPayoutTable, VenueTexts) {
 }
 
 TEST(DayPayoutTable, ChecksAndMissingFile) {
-  Start start;
+  StartFolder start;
   WriteResultsFile(start.folder.path(), "東京19981004.SEI", TokyoDay());
   ResultsDayRequest no_race = Request({false, false, false, false, true});
   no_race.races.fill(false);

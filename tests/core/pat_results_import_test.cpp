@@ -6,7 +6,6 @@
 #include "shell/settings_keys.h"
 #include "support/race_fixtures.h"
 #include "support/results_fixtures.h"
-#include "support/test_support.h"
 
 namespace mirtote::results {
 namespace {
@@ -33,7 +32,7 @@ std::string KsFile(const std::string& race) {
 class PatResultsImportTest : public ::testing::Test {
  protected:
   PatResultsImportTest() {
-    settings_.Set(keys::kStartup, keys::kPatInstFolder, "PAT");
+    start_.settings.Set(keys::kStartup, keys::kPatInstFolder, "PAT");
     card_.meeting = "4";
     card_.day = "2";
     card_.month_day = "1004";
@@ -45,16 +44,13 @@ class PatResultsImportTest : public ::testing::Test {
     card_.entries[9].jockey_code = "J099";  // not in the jockey file
     std::vector<HorseFields> horses = HorsesFor(card_);
     horses.erase(horses.begin() + 1);  // horse 2 is not in the horse file
-    WriteMeeting(folder_.path() / "DATA", "東京19981004", {card_}, horses);
+    WriteMeeting(start_.folder.path() / "DATA", "東京19981004", {card_}, horses);
     std::vector<std::array<std::string, 3>> jockeys;
     for (int i = 1; i <= 12; ++i) jockeys.push_back({"J0" + TwoDigits(i), "騎手", "太郎"});
-    WriteJockeys(folder_.path() / "DATA", jockeys);
+    WriteJockeys(start_.folder.path() / "DATA", jockeys);
   }
 
-  TempFolder folder_;
-  ScriptedHost host_;
-  MemorySettingsStore settings_;
-  Session session_{folder_.path(), settings_, host_};
+  StartFolder start_;
   RaceCardFields card_;
 };
 
@@ -62,35 +58,35 @@ class PatResultsImportTest : public ::testing::Test {
 TEST_F(PatResultsImportTest, PostsSelectedRaces) {
   for (const char* race : {"11", " 7", " 1"}) {
     const std::string name = std::string("KS-5042") + pat::RaceChar(std::stoi(race)) + ".JRA";
-    folder_.Write(fs::path("PAT") / name, KsFile(race));
+    start_.folder.Write(fs::path("PAT") / name, KsFile(race));
   }
   pat::PatRunRequest request{.market = pat::Market::kResults};
   request.selection.races = {true,  false, false, false, false, false,
                              false, false, false, false, true,  false};
-  const pat::PatRunResult result = RunPatResultsImport(request, session_);
+  const pat::PatRunResult result = RunPatResultsImport(request, start_.session);
   EXPECT_EQ(Join({std::to_string(result.file_count), std::to_string(result.files_met),
                   std::to_string(result.races_posted)}),
             "3|3|1");
-  EXPECT_EQ(host_.progress_captions,
+  EXPECT_EQ(start_.host.progress_captions,
             (std::vector<std::string>{"【 PAT for Win 】競走成績データ取り込み中",
                                       "【  3 ﾌｧｲﾙ中  1 ﾌｧｲﾙ目 】を処理中です。",
                                       "【  3 ﾌｧｲﾙ中  2 ﾌｧｲﾙ目 】はキャンセルです。",
                                       "【  3 ﾌｧｲﾙ中  3 ﾌｧｲﾙ目 】を処理中です。"}));
   ExpectGolden("pat_result_race.txt", result.posted_text);
-  EXPECT_EQ(host_.clipboard, result.posted_text);
-  ASSERT_EQ(host_.messages.size(), 3u);
-  EXPECT_EQ(Join({host_.messages[0].text, host_.messages[0].title, host_.messages[1].title,
-                  host_.messages[2].title}),
+  EXPECT_EQ(start_.host.clipboard, result.posted_text);
+  ASSERT_EQ(start_.host.messages.size(), 3u);
+  EXPECT_EQ(Join({start_.host.messages[0].text, start_.host.messages[0].title,
+                  start_.host.messages[1].title, start_.host.messages[2].title}),
             "95000002|登録馬パラメータエラー|出馬表ファイル確認|騎手ファイル確認");
 }
 
 TEST_F(PatResultsImportTest, NoResultFiles) {
-  folder_.Write("PAT/ZO-5042B.JRA", "");
-  const pat::PatRunResult result = RunPatResultsImport({}, session_);
+  start_.folder.Write("PAT/ZO-5042B.JRA", "");
+  const pat::PatRunResult result = RunPatResultsImport({}, start_.session);
   EXPECT_EQ(result.races_posted, 0);
-  EXPECT_FALSE(host_.progress_shown);
-  ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(Join({host_.messages[0].text, host_.messages[0].title}),
+  EXPECT_FALSE(start_.host.progress_shown);
+  ASSERT_EQ(start_.host.messages.size(), 1u);
+  EXPECT_EQ(Join({start_.host.messages[0].text, start_.host.messages[0].title}),
             "該当する競走成績データが無いようです。\rPATセンターよりデータを取得しましょう。\r|"
             "競走成績データ確認");
 }

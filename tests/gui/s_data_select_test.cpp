@@ -1,11 +1,9 @@
 // The results selection: date list, venue and race enabling in both modes, the run handing
 // the reports to the viewers, and the fresh list each time the form opens.
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabBar>
 #include <filesystem>
 

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "shell/session.h"
+#include "shell/settings_store.h"
+#include "support/test_support.h"
+
 namespace mirtote::testing {
 
 namespace fs = std::filesystem;
@@ -43,9 +47,17 @@ struct ResultsFields {
   std::string horse_count = "";                // the number of horses; the slots counted when empty
 };
 
+// A start folder with a scripted host and the settings in memory.
+struct StartFolder {
+  TempFolder folder;
+  ScriptedHost host;
+  MemorySettingsStore settings;
+  Session session{folder.path(), settings, host};
+};
+
 // The 1323 bytes of a results record.
-std::string ResultsRecordBytes(const ResultsFields& spec);
-// Writes SEISEKI/<name> with one record per spec below `start_folder`.
+std::string ResultsRecordBytes(const ResultsFields& fields);
+// Writes SEISEKI/<name> below `start_folder`, one record per race.
 void WriteResultsFile(const fs::path& start_folder, const std::string& name,
                       const std::vector<ResultsFields>& races);
 

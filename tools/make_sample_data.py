@@ -13,6 +13,8 @@ Creates the five working folders below START_FOLDER and fills them with one meet
                           (JRA#DEN1.DAT, JRA#UMAJ.DAT, JRA#KISI.DAT; stored, -lh0-)
   FILE/ZO-58?.JRA         PAT odds files (PAT95 layout), UO-58?.JRA for more than 8 runners
   FILE/File/              empty: where the posting scripts go with the default settings
+  FILE/KORVAN0510.ODS     a forum odds log of races 1 to 7 (sources of the conversions,
+  FILE/OD980510.CSV       a TARGET odds file of races 1, 10, 11  copied from tests/data)
 
 The PAT odds files go into START_FOLDER/FILE, the default PAT installation folder; the
 odds-log folder "File" is taken relative to it during a run, hence FILE/File. Everything is
@@ -25,6 +27,7 @@ import datetime
 import os
 import random
 import struct
+import shutil
 import sys
 
 ENCODING = "cp932"
@@ -361,6 +364,12 @@ def main(argv):
     write(os.path.join(start, "LZH", "JV980510.LZH"),
           stored_lzh([(b"JRA#DEN1.DAT", cards), (b"JRA#UMAJ.DAT", horse_file),
                       (b"JRA#KISI.DAT", jockeys)]))
+
+    # Sources of the two odds conversions, in the folder their open dialogs start in.
+    samples = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "data",
+                           "convert")
+    for source, name in (("forum.ODS", "KORVAN0510.ODS"), ("OD980510.CSV", "OD980510.CSV")):
+        shutil.copyfile(os.path.join(samples, source), os.path.join(start, "FILE", name))
     print("sample meeting day written to " + os.path.abspath(start))
     return 0
 

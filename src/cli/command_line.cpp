@@ -19,6 +19,10 @@ constexpr std::string_view kProgram = "mir_tote";
 // "  left   english", then the Japanese description under the English one.
 void AppendEntry(std::string& out, std::string_view left, std::string_view english,
                  std::string_view japanese, size_t width) {
+  if (!japanese.empty() && left.empty() && english.empty()) {
+    out += std::string(width + 2, ' ') + std::string(japanese) + "\n";
+    return;
+  }
   out += "  ";
   out += left;
   if (!english.empty()) {
@@ -47,11 +51,11 @@ std::string CommandUsage(const Command& command) {
 
 std::string UsageText() {
   std::string text = "Usage:\n";
-  AppendEntry(text, "mir_tote [OPTIONS]", "open the main window", "メインウィンドウを開きます", 36);
+  AppendEntry(text, "mir_tote [OPTIONS]", "open the main window", "メインウィンドウを開きます", 40);
   AppendEntry(text, "mir_tote [OPTIONS] COMMAND [ARGS...]", "run one command headless",
-              "コマンドを一つ、ウィンドウなしで実行します", 36);
+              "コマンドを一つ、ウィンドウなしで実行します", 40);
   AppendEntry(text, "mir_tote COMMAND --help", "show the usage of one command",
-              "コマンドの使い方を表示します", 36);
+              "コマンドの使い方を表示します", 40);
   text += "\nOptions:\n";
   AppendEntry(text, "--start-folder DIR", "start folder (default: the current folder)",
               "開始フォルダ（省略時はカレントフォルダ）", 20);

@@ -1,5 +1,6 @@
 #include "cli/command_registry.h"
 
+#include "cli/convert_commands.h"
 #include "cli/extract_command.h"
 #include "cli/odds_view_command.h"
 #include "cli/pat_run_command.h"
@@ -13,6 +14,8 @@ std::vector<std::unique_ptr<Command>> CreateCommands() {
   // One line per command.
   commands.push_back(std::make_unique<SettingsCommand>());
   commands.push_back(std::make_unique<PatRunCommand>());
+  commands.push_back(std::make_unique<ConvertLogCommand>());
+  commands.push_back(std::make_unique<ConvertCsvCommand>());
   commands.push_back(std::make_unique<OddsViewCommand>());
   commands.push_back(std::make_unique<ExtractCommand>());
   commands.push_back(std::make_unique<ResultsDatesCommand>());

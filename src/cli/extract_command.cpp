@@ -6,7 +6,8 @@
 namespace mirtote::cli {
 
 std::vector<UsageLine> ExtractCommand::usage() const {
-  return {{"extract ARCHIVE...", "extract JRA-VAN LZH archives into the per-day files"}};
+  return {{"extract ARCHIVE...", "extract JRA-VAN LZH archives into the per-day files",
+           "JRA-VAN の LZH ファイルを解凍し、開催日ごとのファイルにします"}};
 }
 
 bool ExtractCommand::Parse(const std::vector<std::string>& args, std::string& error) {

@@ -24,7 +24,8 @@ std::vector<UsageLine> OddsViewCommand::usage() const {
       {"odds-view (--win | --quinella) --venue V", ""},
       {"  --day D [--races LIST]", "newspaper-style odds of the pseudo-PAT folder: win,"},
       {"", "place and bracket quinella, or the quinella triangle;"},
-      {"", "V 1-9 or A, D 1-8, LIST default all 12 races"},
+      {"", "V 1-9 or A, D 1-8, LIST default all 12 races",
+       "疑似PATファイルの専門紙風オッズ（単複枠連、または馬連）"},
   };
 }
 

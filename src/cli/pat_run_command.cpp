@@ -10,13 +10,13 @@ namespace mirtote::cli {
 std::vector<UsageLine> PatRunCommand::usage() const {
   return {
       {"pat-run --market M|D|S --format 0|1|2", "", ""},
-      {"  [--races LIST] [--no-presale]", "PAT odds run (market S: PAT results import);",
-       "PATオッズ変換（S は PAT成績取り込み）。"},
-      {"", "format 0 prints the clipboard text, 1 and 2 write",
-       "0 はクリップボードの内容を表示、1 と 2 は"},
-      {"", "the NifTerm / Air Craft script; LIST such as",
-       "NifTerm / Air Craft の投稿スクリプトを書きます。"},
-      {"", "7,9-12, default all 12 races", "LIST は 7,9-12 など、省略時は全12レース"},
+      {"  [--races LIST] [--no-presale]", "PAT odds run (market S: PAT results import);"},
+      {"", "format 0 prints the clipboard text, 1 and 2 write"},
+      {"", "the NifTerm / Air Craft script; LIST such as"},
+      {"", "7,9-12, default all 12 races",
+       "PATオッズ変換（S は PAT成績取り込み）。0 はクリップボードの"},
+      {"", "", "内容を表示、1 と 2 は投稿スクリプトを書きます。LIST は 7,9-12"},
+      {"", "", "など（省略時は全12レース）"},
   };
 }
 

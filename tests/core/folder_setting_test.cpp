@@ -8,19 +8,10 @@
 namespace mirtote {
 namespace {
 
-using testing::ScriptedHost;
-using testing::TempFolder;
+using testing::Strings;
 
-constexpr const char* kRefusalText = "フォルダが存在しません。\r\n設定できませんでした。";
-constexpr const char* kRefusalTitle = "フォルダ設定【要確認】";
-
-class FolderSettingTest : public ::testing::Test {
+class FolderSettingTest : public ::testing::Test, protected testing::SessionFixture {
  protected:
-  TempFolder start;
-  MemorySettingsStore settings;
-  ScriptedHost host;
-  Session session{start.path(), settings, host};
-
   std::string Stored(const char* key) const {
     return settings.GetOr(keys::kStartup, key, "<none>");
   }
@@ -31,22 +22,18 @@ TEST_F(FolderSettingTest, StoresAFolderHoldingAFileWithoutTrailingSeparator) {
   start.Write("odds/a.txt", "x");
   EXPECT_TRUE(StoreFolderSetting(session, 1, Folder("odds") + "/"));
   EXPECT_EQ(Stored(keys::kOddsLogFolder), Folder("odds"));
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, "設定しました。");
-  EXPECT_EQ(host.messages[0].title, "フォルダ設定");
+  EXPECT_EQ(host.Log(), Strings{"フォルダ設定||設定しました。"});
 }
 
 TEST_F(FolderSettingTest, RefusesEmptyMissingAndFilelessFolders) {
   start.Write("a.txt", "x");  // the current folder holds a file: "" must still be refused
   std::filesystem::create_directories(start.path() / "empty" / "sub");
   for (std::string text : {std::string(), Folder("missing"), Folder("empty")}) {
-    SCOPED_TRACE(text);
-    host.messages.clear();
-    EXPECT_FALSE(StoreFolderSetting(session, 2, text));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, kRefusalText);
-    EXPECT_EQ(host.messages[0].title, kRefusalTitle);
+    EXPECT_FALSE(StoreFolderSetting(session, 2, text)) << text;
   }
+  const std::string refusal =
+      "フォルダ設定【要確認】||フォルダが存在しません。\r\n設定できませんでした。";
+  EXPECT_EQ(host.Log(), (Strings{refusal, refusal, refusal}));
   EXPECT_EQ(Stored(keys::kPatFileFolder), "<none>");
 }
 
@@ -54,9 +41,7 @@ TEST_F(FolderSettingTest, TargetFolderNeedsDdataWithAFile) {
   start.Write("target/base.txt", "x");
   std::filesystem::create_directories(start.path() / "target" / "DDATA");
   EXPECT_FALSE(StoreFolderSetting(session, 3, Folder("target")));
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, "DDATAの親フォルダを指定してください。");
-  EXPECT_EQ(host.messages[0].title, "TARGETデータフォルダ確認");
+  EXPECT_EQ(host.Log(), Strings{"TARGETデータフォルダ確認||DDATAの親フォルダを指定してください。"});
   EXPECT_EQ(Stored(keys::kTargetFolder), "<none>");
 
   // The same folder is fine for another option, and with a file in ddata (any case) for 3.

@@ -72,7 +72,7 @@ TEST_F(PatResultsImportTest, PostsSelectedRaces) {
                                       "【  3 ﾌｧｲﾙ中  1 ﾌｧｲﾙ目 】を処理中です。",
                                       "【  3 ﾌｧｲﾙ中  2 ﾌｧｲﾙ目 】はキャンセルです。",
                                       "【  3 ﾌｧｲﾙ中  3 ﾌｧｲﾙ目 】を処理中です。"}));
-  ExpectGolden("pat_result_race.txt", result.posted_text);
+  EXPECT_EQ(GoldenDiff(result.posted_text, "results/pat_result_race.txt"), "");
   EXPECT_EQ(start_.host.clipboard, result.posted_text);
   ASSERT_EQ(start_.host.messages.size(), 3u);
   EXPECT_EQ(Join({start_.host.messages[0].text, start_.host.messages[0].title,

@@ -155,18 +155,11 @@ TEST_F(PatRunTest, MissingRaceCardAndJockeyAreReportedInOrderAfterTheRun) {
   EXPECT_EQ(result.races_posted, 1);
   EXPECT_TRUE(result.race_card_missing && result.jockey_missing);
 
-  ASSERT_EQ(host_.messages.size(), 2u);
-  EXPECT_EQ(host_.messages[0].title, "出馬表ファイル確認");
-  EXPECT_EQ(host_.messages[0].text,
-            "該当する出馬表ファイルが無いようです。\rJRA-VANよりLZH形式ファイルを入手し、\r"
-            "本ソフトで解凍してください。\r");
-  EXPECT_EQ(host_.messages[1].title, "騎手ファイル確認");
-  EXPECT_EQ(host_.messages[1].text,
-            "一部の騎手名が検索できなかったため、\rスペースで置き換えました。\r"
-            "最新の騎手ファイルを使用してください。\r");
-  for (const auto& message : host_.messages) {
-    EXPECT_EQ(message.icon, MessageIcon::kExclamation);
-  }
+  EXPECT_EQ(host_.Log(),
+            (Strings{"出馬表ファイル確認|!|該当する出馬表ファイルが無いようです。\rJRA-VANより"
+                     "LZH形式ファイルを入手し、\r本ソフトで解凍してください。\r",
+                     "騎手ファイル確認|!|一部の騎手名が検索できなかったため、\rスペースで置き換え"
+                     "ました。\r最新の騎手ファイルを使用してください。\r"}));
 }
 
 TEST_F(PatRunTest, OddNamesAndFoldersDoNotCount) {
@@ -205,15 +198,6 @@ TEST_F(PatRunTest, OutputJobStoresTheMarketAndRoutesResultsToTheImport) {
   request_.market = Market::kNoon;
   EXPECT_EQ(RunPatOutput(request_, session_).races_posted, 2);
   EXPECT_EQ(settings_.GetOr(keys::kStartup, keys::kOddsTeam, ""), "D");
-}
-
-TEST(MarketTest, CodesAndProposedRaces) {
-  EXPECT_EQ(MarketOrNoon("S"), Market::kResults);
-  EXPECT_EQ(MarketOrNoon("x"), Market::kNoon);
-  EXPECT_EQ(MarketCode(Market::kMorning), "M");
-  const RaceSelection noon = DefaultRaceSelection(Market::kNoon);
-  EXPECT_TRUE(!noon.Has(6) && noon.Has(7) && noon.Has(12) && noon.advance_sale);
-  EXPECT_TRUE(DefaultRaceSelection(Market::kResults).Has(1));
 }
 
 }  // namespace

@@ -72,7 +72,8 @@ TEST_F(PostingTest, OddsLogFolderSettingIsTakenBelowTheCurrentFolder) {
   // The existing script in another letter case is replaced, not doubled.
   EXPECT_EQ(run.script_file(), current_ / "logs" / "pad_nt.txt");
   EXPECT_EQ(ReadFile(current_ / "logs" / "pad_nt.txt").substr(0, 4), "SUB:");
-  EXPECT_EQ(std::distance(fs::directory_iterator(current_ / "logs"), fs::directory_iterator()), 1);
+  EXPECT_EQ(mirtote::testing::EntriesOf(current_ / "logs"),
+            mirtote::testing::Strings{"pad_nt.txt"});
 }
 
 TEST_F(PostingTest, UnwritableScriptIsReportedOnceAndTheRunGoesOn) {

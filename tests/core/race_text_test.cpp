@@ -8,23 +8,17 @@
 #include "pat/odds_tables.h"
 #include "support/race_fixtures.h"
 #include "support/test_support.h"
-#include "text/chars.h"
 
 namespace mirtote::pat {
 namespace {
 
 using testing::HorseFields;
-using testing::Lines;
 using testing::RaceCardFields;
 
-const std::string kEquals(79, '=');
-const std::string kDashes(79, '-');
-const std::string kName = "　　　　　　　　 ";  // the rest of an 11-character name "ウマn"
-
-class RaceTextTest : public ::testing::Test {
+class RaceTextTest : public ::testing::Test, protected testing::SessionFixture {
  protected:
-  std::filesystem::path Data() const { return root_.path() / "DATA"; }
-  std::filesystem::path Pat() const { return root_.path() / "PAT"; }
+  std::filesystem::path Data() const { return start.path() / "DATA"; }
+  std::filesystem::path Pat() const { return start.path() / "PAT"; }
 
   // Writes the card's meeting and its ZO file, fetched at 9:05 local time on 10 May 1998.
   void WriteRace(const RaceCardFields& card, const ZoContent& zo,
@@ -32,11 +26,7 @@ class RaceTextTest : public ::testing::Test {
     testing::WriteMeeting(Data(), "東京19980510", {card}, horses);
     const auto zo_path = testing::WritePatFiles(Pat(), testing::ZoName(card), zo);
     std::tm tm{};
-    tm.tm_year = 98;
-    tm.tm_mon = 4;
-    tm.tm_mday = 10;
-    tm.tm_hour = 9;
-    tm.tm_min = 5;
+    tm.tm_year = 98, tm.tm_mon = 4, tm.tm_mday = 10, tm.tm_hour = 9, tm.tm_min = 5;
     tm.tm_isdst = -1;
     const auto when = std::chrono::system_clock::from_time_t(std::mktime(&tm));
     std::filesystem::last_write_time(zo_path, std::chrono::file_clock::from_sys(when));
@@ -47,14 +37,10 @@ class RaceTextTest : public ::testing::Test {
   }
 
   std::string Build(const RaceCardFields& card, bool advance_sale = false) {
-    Session session{root_.path(), settings_, host_};
     race_ = BuildRaceText({Pat(), testing::ZoName(card), advance_sale}, session, carry_);
     return race_.text;
   }
 
-  testing::TempFolder root_;
-  MemorySettingsStore settings_;
-  testing::ScriptedHost host_;
   RaceText race_;
   RaceTextCarry carry_;
 };
@@ -108,41 +94,12 @@ TEST_F(RaceTextTest, WholeRaceTextOfEightRunners) {
   const std::string text =
       race_.text + BuildOddsTables(Pat(), testing::ZoName(card), testing::UoName(card));
 
-  const std::string dashes = "---- ---- ---- ---- ---- ---- ---- ---- ";
-  EXPECT_EQ(text,
-            Lines({
-                kEquals,
-                "【オッズ】東京   　５レース  '９８年 ２回 ４日目 　５月 １０日（木） 取得  9:05",
-                "          第６５回  テレビ東京杯青葉賞　　　　　　　　　　　　　　　 発走  9:50",
-                "              ４歳以上   500万下  ハンデ  特別    ダート 1400m   8頭",
-                kDashes,
-                "枠番 馬番  単勝    複勝           馬  名          性齢 馬体重(前)  騎  手  斤量",
-                "(１)  １    1.3   1.1- 2.1 ウマ１" + kName + "　４      (480) 武　　豊 55.0",
-                "(２)  ２  123.4  12.3-45.6 ウマ２" + kName + "　４      (480) 岡部幸雄 57.0",
-                "(３)  ３  -----  --------- ウマ３" + kName + "　４   出走取消 横山　典 55.0",
-                "(４)  ４    4.3   1.4- 2.4 ウマ４" + kName + "牝４      (480) 佐々木晶 55.0",
-                "(５)  ５    5.3   1.5- 2.5 ウマ５" + kName + "ｾﾝ11      (480) ペリエ　 55.0",
-                "(６)  ６    6.3   1.6- 2.6 ウマ６" + kName + "　４            　　　　 55.0",
-                "(７)  ７    7.3   1.7- 2.7 ウマ７" + kName + "　４            武幸四郎 55.0",
-                "      ８  999.9   1.8- 2.8 ウマ８" + kName + "　４      (480) キネーン 55.0",
-                "",
-                " １   ２   ３   ４   ５   ６   ７   ８",
-                " 3.5 12.3 ---- ---- ---- ---- ---- ---- １",
-                "12.3 ---- ---- ---- ---- ---- ----  123 ２",
-                dashes + "３",
-                dashes + "４",
-                dashes + "５",
-                dashes + "６",
-                dashes + "７",
-                "----  123 ---- ---- ---- ---- ---- 1234 ８",
-                kEquals,
-                "",
-            }));
+  EXPECT_EQ(testing::GoldenDiff(text, "pat/race_text_eight_runners.txt"), "");
   EXPECT_EQ(race_.subject_line, "05/10  【 東京 　５Ｒ】    [取得 9:05]");
   EXPECT_TRUE(race_.built);
   EXPECT_TRUE(race_.jockey_missing);  // J006
   EXPECT_FALSE(race_.race_card_missing);
-  EXPECT_TRUE(host_.messages.empty());
+  EXPECT_TRUE(host.messages.empty());
 }
 
 // Horses 10 to 18 take two half-width digits; the age counts across the century; no
@@ -161,20 +118,7 @@ TEST_F(RaceTextTest, EighteenRunnersAndTheCentury) {
   horses[17].birth_date = "920101";                            // 11 in 2002
   WriteRace(card, testing::ZoFor(card, 18), horses);
 
-  const std::string text = Build(card);
-  EXPECT_NE(text.find(Lines({
-                "【オッズ】東京   １１レース  '０２年 ３回 ８日目 １２月 ２８日（） 取得  9:05",
-                "          第１００回  有馬記念" + text::Repeat("　", 19) + " 発走 15:35",
-                "              ４歳　　  オープン  定量　  Ｇ１    芝　　 1600m  18頭",
-            })),
-            std::string::npos)
-      << text;
-  EXPECT_NE(text.find("\r\n      10   10.3   2.0- 3.0 ウマ１０　　　　　　　 　８      (480) "
-                      "　　　　 55.0\r\n"),
-            std::string::npos)
-      << text;
-  EXPECT_NE(text.find("      18   18.3   2.8- 3.8 ウマ１８　　　　　　　 　11      (480) "),
-            std::string::npos);
+  EXPECT_EQ(testing::GoldenDiff(Build(card), "pat/race_text_eighteen_runners.txt"), "");
 }
 
 // The first six characters of the race name; each half-width space stands for the
@@ -200,8 +144,8 @@ TEST_F(RaceTextTest, TimeWindowBoundsAreInclusive) {
   WriteRace(card);
   for (const auto& [start, end, inside] :
        {std::tuple{"1540", "1540", true}, {"0900", "1539", false}, {"1541", "1700", false}}) {
-    settings_.Set("Startup", "StartTime", start);
-    settings_.Set("Startup", "EndTime", end);
+    settings.Set("Startup", "StartTime", start);
+    settings.Set("Startup", "EndTime", end);
     Build(card);
     EXPECT_EQ(race_.built, inside) << start << "-" << end;
     EXPECT_EQ(race_.text.empty(), !inside);
@@ -220,10 +164,7 @@ TEST_F(RaceTextTest, HorseFileSearchAndMissingHorse) {
   early.name = "サキ";
   WriteRace(card, testing::ZoFor(card, 3), {early, horses[1], horses[2]});
   const std::string text = Build(card);
-  ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(host_.messages[0].text, "95000001");
-  EXPECT_EQ(host_.messages[0].title, "登録馬パラメータエラー");
-  EXPECT_EQ(host_.messages[0].icon, MessageIcon::kExclamation);
+  EXPECT_EQ(host.Log(), testing::Strings{"登録馬パラメータエラー|!|95000001"});
   EXPECT_NE(text.find("\r\n(１)  １    1.3   1.1- 2.1 " + std::string(23 + 5 + 11, ' ') +
                       "　　　　 55.0\r\n(２)  ２    2.3   1.2- 2.2 ウマ２"),
             std::string::npos)
@@ -237,7 +178,7 @@ TEST_F(RaceTextTest, NamesAreFoundIgnoringCaseAndTheFirstRaceCardFileWins) {
   card.entries = testing::MakeEntries(8);
   RaceCardFields copy = card;
   copy.race_name = "ウラ";
-  const auto data = root_.path() / "data";
+  const auto data = start.path() / "data";
   testing::WriteMeeting(data, "東京19980510", {card}, testing::HorsesFor(card), ".den", ".uma");
   testing::WriteMeeting(data, "東京19980511", {copy}, {}, ".DEN", ".UMA");
   testing::WriteJockeys(data, {{"J001", "武", "豊"}});
@@ -247,7 +188,7 @@ TEST_F(RaceTextTest, NamesAreFoundIgnoringCaseAndTheFirstRaceCardFileWins) {
   for (const char* piece : {"ＮＨＫマイルカップ", "ウマ８", "武　　豊"}) {
     EXPECT_NE(text.find(piece), std::string::npos) << piece;
   }
-  EXPECT_TRUE(host_.messages.empty());
+  EXPECT_TRUE(host.messages.empty());
 }
 
 }  // namespace

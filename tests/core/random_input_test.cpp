@@ -1,23 +1,23 @@
-// Random bytes through every reader of outside data: nothing may crash, loop or read outside
-// its buffer (the sanitizer build checks the last), and results keep their bounds.
+// Random bytes through the CP932 decoder: the text it gives is always well-formed UTF-8,
+// and encoding it again gives no more bytes than came in (a character for each good one,
+// "?" for each bad one).
 
 #include <gtest/gtest.h>
 
 #include <random>
 
+#include "convert/forum_log.h"
+#include "convert/odds_csv.h"
 #include "jravan/race_card_record.h"
-#include "pat/newspaper_sheet.h"
 #include "pat/pat_file.h"
 #include "results/day_payout_table.h"
 #include "results/pat_result_text.h"
 #include "results/race_report.h"
 #include "results/results_record.h"
+#include "shell/settings_keys.h"
 #include "support/test_support.h"
 #include "text/chars.h"
 #include "text/cp932.h"
-#include "text/files.h"
-#include "text/number.h"
-#include "vocab/code_tables.h"
 
 namespace mirtote {
 namespace {
@@ -40,7 +40,7 @@ bool IsUtf8(std::string_view s) {
   return again == s;
 }
 
-TEST(RandomInput, TextLayer) {
+TEST(RandomInput, DecodedTextIsUtf8AndEncodesBackNoLonger) {
   std::mt19937 rng(1998);
   for (int round = 0; round < 3000; ++round) {
     const std::string bytes = RandomBytes(rng, 40);
@@ -48,71 +48,39 @@ TEST(RandomInput, TextLayer) {
     ASSERT_TRUE(IsUtf8(decoded));
     EXPECT_LE(text::EncodeCp932(decoded).size(), bytes.size());
     EXPECT_TRUE(IsUtf8(text::ReadChars(bytes, rng() % 50, rng() % 50)));
-    // The same bytes taken as (invalid) UTF-8 text.
-    const size_t n = rng() % 50;
-    EXPECT_LE(text::Left(bytes, n).size() + text::Mid(bytes, n, n).size(), 2 * bytes.size());
-    EXPECT_LE(text::Right(bytes, n).size(), bytes.size());
-    EXPECT_LE(text::CharCount(bytes), static_cast<size_t>(text::DisplayWidth(bytes)));
-    text::EncodeCp932(bytes);
-    text::ValInt(bytes);
-    text::NameMatches(RandomBytes(rng, 8) + "*?", bytes);
-    vocab::FullWidthDigits(bytes);
-    vocab::RaceClassText(bytes.substr(0, 3));
-  }
-  EXPECT_EQ(text::ValInt(std::string(400, '9')), 9000000000000000000LL);
-  EXPECT_EQ(text::ValInt("-" + std::string(400, '9')), -9000000000000000000LL);
-  EXPECT_EQ(text::ValInt("0." + std::string(400, '0') + "1"), 0);
-}
-
-TEST(RandomInput, PatFileReaders) {
-  std::mt19937 rng(31);
-  for (int round = 0; round < 2000; ++round) {
-    const std::string bytes = RandomBytes(rng, pat::kUoSizePat31 + 10);
-    const pat::ZoReader zo(bytes);
-    const pat::UoReader uo(bytes);
-    EXPECT_LE(zo.RaceKey("05").size(), 8u);
-    const int runners = zo.RunnerCount();
-    EXPECT_TRUE(runners >= 0 && runners <= 99);
-    for (int i = -1; i <= pat::kMaxHorses + 1; ++i) {
-      EXPECT_LE(zo.WinOdds(i).size(), 5u);
-      EXPECT_LE(zo.PlaceLow(i).size() + zo.PlaceHigh(i).size() + zo.HorseState(i).size(), 11u);
-    }
-    for (int k = -1; k <= pat::kBracketPairs + 1; ++k) {
-      EXPECT_LE(zo.BracketOdds(k).size() + zo.BracketState(k).size(), 6u);
-    }
-    for (int k = -1; k <= pat::kQuinellaPairs + 1; ++k) {
-      EXPECT_LE(uo.QuinellaOdds(k).size() + uo.QuinellaState(k).size(), 7u);
-    }
-    EXPECT_TRUE(IsUtf8(zo.Text(rng() % 2000, rng() % 100)));
-    pat::VenueOfFileName(bytes.substr(0, rng() % 8));
-    const pat::SheetFile sheet(bytes);
-    for (auto kind : {pat::OddsSheetKind::kWinPlaceBracket, pat::OddsSheetKind::kQuinella}) {
-      EXPECT_TRUE(IsUtf8(pat::RaceSheetBlock(sheet, round % 12 + 1, kind)));
-    }
   }
 }
 
-TEST(RandomInput, RecordReaders) {
-  std::mt19937 rng(584);
-  for (int round = 0; round < 300; ++round) {
-    const std::string bytes = RandomBytes(rng, 2 * results::kResultsLength);
-    const jravan::RaceCardRecord card = jravan::RaceCardRecord::Parse(bytes);
-    EXPECT_TRUE(IsUtf8(card.race_name));
-    for (const jravan::HorseEntry& entry : card.entries) entry.HasHorse();
-    EXPECT_TRUE(IsUtf8(jravan::HorseRecord::Parse(bytes).name));
-    EXPECT_TRUE(IsUtf8(jravan::JockeyRecord::Parse(bytes).family_name));
-
-    const results::ResultsRecord r = results::ResultsRecord::Parse(bytes);
-    EXPECT_TRUE(r.HorsesInUse() >= 0 && r.HorsesInUse() <= results::kResultHorseSlots);
-    r.HasRaceName();
-    r.RaceNumber();
-    for (const results::Payout& p : r.place) p.IsPresent();
-    for (const results::HorseResult& h : r.horses) h.HasNoPlacing();
-    vocab::MarginText("TYAKUSA" + r.horses[0].margin);
-
-    const text::RecordFile file(bytes + bytes, results::kResultsLength);
-    results::FindRace(file, static_cast<int>(rng() % 14));
+TEST(RandomInput, OddsSourceConversions) {
+  // The sample log and odds CSV with random bytes written over random places: every file
+  // written keeps the size of its layout (no field shifted).
+  std::mt19937 rng(1981);
+  testing::TempFolder temp;
+  MemorySettingsStore settings;
+  testing::ScriptedHost host;
+  settings.Set(keys::kStartup, keys::kPatType, "PAT95");
+  std::filesystem::create_directories(temp.path() / "FILE");
+  size_t checked = 0;
+  for (int round = 0; round < 20; ++round) {
+    std::array<std::filesystem::path, 2> paths;
+    for (const char* name : {"forum.ODS", "OD980510.CSV"}) {
+      std::string bytes =
+          testing::ReadFile(std::filesystem::path(MIRTOTE_TEST_DATA) / "convert" / name);
+      for (int i = 0; i < 30; ++i)
+        bytes.replace(rng() % bytes.size(), rng() % 4, RandomBytes(rng, 6));
+      paths[name[0] == 'O'] = temp.Write(name, bytes);
+    }
+    const Session session{temp.path(), settings, host};
+    auto written = convert::ConvertForumLogs({{paths[0]}}, session).files_written;
+    for (const auto& path : convert::ConvertOddsCsvFiles({{paths[1]}}, session).files_written)
+      written.push_back(path);
+    for (const auto& path : written) {
+      const bool zo = path.filename().string().starts_with("ZO");
+      EXPECT_EQ(std::filesystem::file_size(path), zo ? pat::kZoSizePat95 : pat::kUoSizePat95);
+    }
+    checked += written.size();
   }
+  EXPECT_GT(checked, 100u);
 }
 
 // The results texts over random results, horse, jockey, race-card and PAT result bytes.

@@ -81,6 +81,8 @@ TEST(Number, ValIsLenient) {
   EXPECT_EQ(Val("-7.5x"), -7.5);
   EXPECT_EQ(ValInt(" 5"), 5);
   EXPECT_EQ(ValInt("99999999999999999999999"), 9000000000000000000LL);
+  EXPECT_EQ(ValInt("-" + std::string(400, '9')), -9000000000000000000LL);
+  EXPECT_EQ(ValInt("0." + std::string(400, '0') + "1"), 0);
 }
 
 TEST(Number, DecimalTextAndPicture) {
@@ -131,7 +133,7 @@ TEST(Files, WriteTextFileReplacesWholeInCp932WithCrLf) {
   EXPECT_FALSE(WriteTextFile(dir.path() / "DIR.TXT", "a", &error));
   EXPECT_NE(error.find("DIR.TXT"), std::string::npos);
   EXPECT_FALSE(WriteTextFile(dir.path() / "missing" / "X.TXT", "a", &error));
-  EXPECT_EQ(ListPlainFiles(dir.path()), std::vector<std::string>{"OUT.TXT"});
+  EXPECT_EQ(testing::EntriesOf(dir.path()), (testing::Strings{"DIR.TXT", "OUT.TXT"}));
 }
 
 TEST(Files, ListingIsSortedPlainFilesOnly) {

@@ -7,9 +7,6 @@
 namespace mirtote {
 namespace {
 
-using testing::ReadFile;
-using testing::ScriptedHost;
-using testing::Sjis;
 using testing::TempFolder;
 
 TEST(SeisekiTextsTest, AllResultsSkipsEmptyVenuesAndEndsEachWithCrLf) {
@@ -51,12 +48,8 @@ TEST(ViewerSaveRequestTest, DialogSettingsPerViewer) {
   }
 }
 
-class SaveReportTextTest : public ::testing::Test {
+class SaveReportTextTest : public ::testing::Test, protected testing::SessionFixture {
  protected:
-  TempFolder start;
-  MemorySettingsStore settings;
-  ScriptedHost host;
-  Session session{start.path(), settings, host};
   FileDialogRequest request = ViewerSaveRequest(ViewerKind::kPrintText, start.path(), "A.TXT");
 };
 

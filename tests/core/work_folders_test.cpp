@@ -8,16 +8,11 @@
 namespace mirtote {
 namespace {
 
-using testing::ScriptedHost;
-using testing::TempFolder;
+using testing::Strings;
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
-struct WorkFoldersTest : ::testing::Test {
-  TempFolder start;
-  MemorySettingsStore settings;
-  ScriptedHost host;
-  Session session{start.path(), settings, host};
-
+struct WorkFoldersTest : ::testing::Test, testing::SessionFixture {
   void MakeFolders(std::initializer_list<const char*> names) {
     for (const char* name : names) fs::create_directory(start.path() / name);
   }
@@ -27,19 +22,13 @@ TEST_F(WorkFoldersTest, EmptyStartFolderAsksForEachInOrderAndCreatesThem) {
   host.yes_no_answers = {true, true, true, true, true};
   EXPECT_EQ(PrepareWorkFolders(session), PrepareResult::kReady);
 
-  const char* questions[] = {
-      "圧縮ファイル格納用のフォルダが\r存在しません。\r\r\"LZH\" フォルダを作成しますか？\r",
-      "処理データ格納用のフォルダが\r存在しません。\r\r\"DATA\" フォルダを作成しますか？\r",
-      "出力ファイル格納用のフォルダが\r存在しません。\r\r\"FILE\" フォルダを作成しますか？\r",
-      "作業用のフォルダが\r存在しません。\r\r\"WORK\" フォルダを作成しますか？\r",
-      "成績データ格納用のフォルダが\r存在しません。\r\r\"SEISEKI\" フォルダを作成しますか？\r"};
-  ASSERT_EQ(host.messages.size(), 5u);
-  for (size_t i = 0; i < 5; ++i) {
-    EXPECT_EQ(host.messages[i].text, questions[i]);
-    EXPECT_TRUE(host.messages[i].question);
-    EXPECT_EQ(host.messages[i].title, "確認");
-    EXPECT_EQ(host.messages[i].icon, MessageIcon::kInformation);
-  }
+  const auto ask = [](const char* what, const char* name) {
+    return "?確認|i|"s + what + "のフォルダが\r存在しません。\r\r\"" + name +
+           "\" フォルダを作成しますか？\r";
+  };
+  EXPECT_EQ(host.Log(), (Strings{ask("圧縮ファイル格納用", "LZH"), ask("処理データ格納用", "DATA"),
+                                 ask("出力ファイル格納用", "FILE"), ask("作業用", "WORK"),
+                                 ask("成績データ格納用", "SEISEKI")}));
   for (const char* name : {"LZH", "DATA", "FILE", "Work", "SEISEKI"}) {
     EXPECT_TRUE(fs::is_directory(start.path() / name)) << name;
   }
@@ -50,11 +39,8 @@ TEST_F(WorkFoldersTest, NoEndsWithTheExitMessageAndCreatesNothing) {
   host.yes_no_answers = {false};
   EXPECT_EQ(PrepareWorkFolders(session), PrepareResult::kRefused);
 
-  ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_FALSE(host.messages[1].question);
-  EXPECT_EQ(host.messages[1].title, "終了確認");
-  EXPECT_EQ(host.messages[1].icon, MessageIcon::kInformation);
-  EXPECT_EQ(host.messages[1].text, "必要なフォルダが準備できません\rので終了します。\r");
+  ASSERT_EQ(host.Log().size(), 2u);
+  EXPECT_EQ(host.Log()[1], "終了確認|i|必要なフォルダが準備できません\rので終了します。\r");
   EXPECT_FALSE(fs::exists(start.path() / "Work"));
   EXPECT_EQ(settings.size(), 0u);  // the time window is left alone
 }
@@ -73,10 +59,10 @@ TEST_F(WorkFoldersTest, FileWhereTheFolderShouldBeFailsNamingTheFolder) {
   EXPECT_EQ(PrepareWorkFolders(session), PrepareResult::kFailed);
 
   ASSERT_EQ(host.messages.size(), 2u);
-  const auto& failure = host.messages[1];
-  EXPECT_FALSE(failure.question);
-  EXPECT_NE(failure.text.find("\"DATA\" フォルダを作成できませんでした。"), std::string::npos);
-  EXPECT_NE(failure.text.find("同じ名前のファイルがあります。"), std::string::npos);
+  EXPECT_FALSE(host.messages[1].question);
+  EXPECT_NE(host.messages[1].text.find("\"DATA\" フォルダを作成できませんでした。"),
+            std::string::npos);
+  EXPECT_NE(host.messages[1].text.find("同じ名前のファイルがあります。"), std::string::npos);
   // The file is untouched and no later folder was created.
   EXPECT_EQ(testing::ReadFile(start.path() / "DATA"), "not a folder");
   EXPECT_FALSE(fs::exists(start.path() / "FILE"));
@@ -98,16 +84,12 @@ TEST_F(WorkFoldersTest, EditProcessingWindowOffersStoredValuesAndStoresAnswersUn
   host.text_answers = {"1000", "abc"};
 
   EditProcessingWindow(session);
-  EXPECT_EQ(host.initial_texts, (std::vector<std::string>{"0900", "1700"}));
-  ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_EQ(host.messages[0].title, "発走時間指定");
-  EXPECT_EQ(host.messages[0].text,
-            "処理開始時間を入力してください。\r指定時刻以降のレースが処理されます。\r"
-            "現在の設定時間は、次の通りです。\r");
-  EXPECT_EQ(host.messages[1].title, "発走時間指定");
-  EXPECT_EQ(host.messages[1].text,
-            "処理終了時間を入力してください。\r指定時刻以前のレースが処理されます。\r"
-            "現在の設定時間は、次の通りです。\r");
+  EXPECT_EQ(host.initial_texts, (Strings{"0900", "1700"}));
+  const auto box = [](const char* what, const char* when) {
+    return "?発走時間指定||処理"s + what + "時間を入力してください。\r指定時刻" + when +
+           "のレースが処理されます。\r現在の設定時間は、次の通りです。\r";
+  };
+  EXPECT_EQ(host.Log(), (Strings{box("開始", "以降"), box("終了", "以前")}));
   EXPECT_EQ(settings.Get(keys::kStartup, keys::kStartTime), "1000");
   EXPECT_EQ(settings.Get(keys::kStartup, keys::kEndTime), "abc");
 
@@ -117,7 +99,7 @@ TEST_F(WorkFoldersTest, EditProcessingWindowOffersStoredValuesAndStoresAnswersUn
   EXPECT_EQ(settings.Get(keys::kStartup, keys::kStartTime), "");
   EXPECT_EQ(settings.Get(keys::kStartup, keys::kEndTime), "");
   EditProcessingWindow(session);
-  EXPECT_EQ(host.initial_texts, (std::vector<std::string>{"0900", "1700", "1000", "abc", "", ""}));
+  EXPECT_EQ(host.initial_texts, (Strings{"0900", "1700", "1000", "abc", "", ""}));
 }
 
 }  // namespace

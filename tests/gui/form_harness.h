@@ -3,9 +3,8 @@
 // a temporary start folder, a settings store in memory, a scripted host and recording
 // stand-ins for the operations the menus start.
 
-#include <QAction>
-#include <QToolBar>
 #include <QtTest>
+#include <QtWidgets>
 #include <functional>
 #include <map>
 #include <memory>
@@ -102,3 +101,11 @@ struct FormHarness {
 };
 
 }  // namespace mirtote::testing
+
+// The names every window test uses.
+using namespace std::string_literals;
+using mirtote::testing::Child;
+using mirtote::testing::FormHarness;
+using mirtote::testing::Q;
+namespace fs = std::filesystem;
+namespace keys = mirtote::keys;

@@ -1,39 +1,13 @@
 // Help file look-up and window, the splash and version window, the progress window and the
 // Qt host's dialogs.
 
-#include <QApplication>
-#include <QClipboard>
-#include <QLabel>
-#include <QMessageBox>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextBrowser>
-#include <QTextDocument>
-#include <QTimer>
-#include <QtTest>
-
 #include "app/help_window.h"
 #include "app/qt_file_filter.h"
 #include "app/qt_host.h"
 #include "app/w_splash.h"
 #include "gui/form_harness.h"
 
-using namespace std::string_literals;
 using mirtote::MessageIcon;
-using mirtote::testing::Child;
-using mirtote::testing::FormHarness;
-using mirtote::testing::Q;
-namespace fs = std::filesystem;
-
-namespace {
-
-const std::string kMissingHelp =
-    "ヘルプファイルが見つかりません。\r\nMIR_TOTE.exe と同じフォルダに\r\n"
-    "MIR_TOTE.cnt と MIR_TOTE.hlp を \r\n格納してください。\r\n";
-
-}  // namespace
 
 class HelpSplashTest : public QObject {
   Q_OBJECT
@@ -76,11 +50,10 @@ class HelpSplashTest : public QObject {
     h.folder.Write("MIR_TOTE.HLP.bak", "x");
     auto& form = h.Load();
     h.Button("ヘルプ")->trigger();
-    QCOMPARE(h.host.messages.size(), size_t{1});
-    QCOMPARE(h.host.messages[0].text, kMissingHelp);
-    QCOMPARE(h.host.messages[0].title, "確　認"s);
-    QCOMPARE(h.host.messages[0].icon, MessageIcon::kInformation);
-    QVERIFY(!h.host.messages[0].question);
+    QCOMPARE(h.host.Log(),
+             mirtote::testing::Strings{
+                 "確　認|i|ヘルプファイルが見つかりません。\r\nMIR_TOTE.exe と同じ"
+                 "フォルダに\r\nMIR_TOTE.cnt と MIR_TOTE.hlp を \r\n格納してください。\r\n"});
     QVERIFY(!form.help_window());
   }
 

@@ -1,17 +1,10 @@
 // The PAT run's output dialog: load rules, market and race choices, the run buttons.
 
-#include <QCheckBox>
-#include <QPushButton>
-#include <QRadioButton>
-
-#include "form_harness.h"
-#include "support/race_fixtures.h"
 #include "ui/select_format.h"
+#include "gui/form_harness.h"
+#include "support/race_fixtures.h"
 
-using mirtote::testing::Child;
-using mirtote::testing::FormHarness;
 using mirtote::ui::SelectFormat;
-namespace keys = mirtote::keys;
 namespace testing = mirtote::testing;
 
 class SelectFormatTest : public QObject {

@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "support/race_fixtures.h"
 #include "support/test_support.h"
 #include "text/chars.h"
-#include "text/cp932.h"
 
 namespace mirtote::testing {
 
@@ -75,18 +73,6 @@ void WriteResultsFile(const fs::path& start_folder, const std::string& name,
   for (const ResultsFields& race : races) bytes += ResultsRecordBytes(race);
   fs::create_directories(start_folder / "SEISEKI");
   std::ofstream(start_folder / "SEISEKI" / name, std::ios::binary) << bytes;
-}
-
-void ExpectGolden(const std::string& name, const std::string& utf8) {
-  const fs::path path = fs::path(MIRTOTE_TEST_DATA) / "results" / name;
-  const std::string bytes = text::EncodeCp932(utf8);
-  if (std::getenv("MIRTOTE_UPDATE_GOLDEN") != nullptr) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    return;
-  }
-  ASSERT_TRUE(fs::exists(path)) << path;
-  EXPECT_EQ(ReadFile(path), bytes) << name << " differs; as built:\n" << utf8;
 }
 
 }  // namespace mirtote::testing

@@ -1,6 +1,6 @@
 #pragma once
 // Hand-made results files for the results tests: results records built from named fields,
-// written into SEISEKI, and the golden report files of tests/data/results.
+// written into SEISEKI.
 
 #include <array>
 #include <filesystem>
@@ -60,9 +60,5 @@ std::string ResultsRecordBytes(const ResultsFields& fields);
 // Writes SEISEKI/<name> below `start_folder`, one record per race.
 void WriteResultsFile(const fs::path& start_folder, const std::string& name,
                       const std::vector<ResultsFields>& races);
-
-// Compares `utf8` as CP932 bytes with tests/data/results/<name>. With MIRTOTE_UPDATE_GOLDEN
-// set in the environment, the file is written instead.
-void ExpectGolden(const std::string& name, const std::string& utf8);
 
 }  // namespace mirtote::testing

@@ -3,15 +3,17 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "shell/host.h"
+#include "shell/session.h"
 
 namespace mirtote::testing {
 
 namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
 
 // A Host that records every message and answers questions from scripted lists.
 // An unexpected question (no scripted answer left) fails the running test.
@@ -40,6 +42,7 @@ class ScriptedHost : public Host {
   int yields = 0;
   bool progress_shown = false;
   bool busy = false;
+  std::vector<bool> busy_calls;  // every SetBusy, in order
 
   void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
   bool AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) override;
@@ -47,13 +50,28 @@ class ScriptedHost : public Host {
                       std::string_view initial) override;
   std::optional<ChosenFiles> ChooseFilesToOpen(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override;
-  void ShowProgress(std::string_view caption, int minimum, int maximum) override;
-  void SetProgressCaption(std::string_view caption) override;
-  void SetProgressValue(int value) override;
-  void CloseProgress() override;
-  void SetBusy(bool on) override { busy = on; }
+  void ShowProgress(std::string_view caption, int, int) override {
+    progress_shown = true;
+    progress_captions.emplace_back(caption);
+  }
+  void SetProgressCaption(std::string_view caption) override {
+    progress_captions.emplace_back(caption);
+  }
+  void SetProgressValue(int value) override { progress_values.push_back(value); }
+  void CloseProgress() override { progress_shown = false; }
+  void SetBusy(bool on) override {
+    busy = on;
+    busy_calls.push_back(on);
+  }
   void Yield() override { ++yields; }
-  void SetClipboardText(std::string_view text) override;
+  void SetClipboardText(std::string_view text) override {
+    clipboard = text;
+    ++clipboard_writes;
+  }
+
+  // Each message as "title|icon|text" (icon i, !, x, ? or none); a question's title is
+  // preceded by "?", as in "?確認|i|text".
+  std::vector<std::string> Log() const;
 };
 
 // A fresh empty folder under the system's temporary folder, removed when destroyed.
@@ -71,6 +89,16 @@ class TempFolder {
   fs::path path_;
 };
 
+// The names of every entry of `folder` (dot-files and folders too), sorted.
+Strings EntriesOf(const fs::path& folder);
+// What a job runs with: a fresh start folder, settings in memory and a scripted host.
+struct SessionFixture {
+  TempFolder start;
+  MemorySettingsStore settings;
+  ScriptedHost host;
+  Session session{start.path(), settings, host};
+};
+
 // Reads a whole file; empty text when missing.
 std::string ReadFile(const fs::path& path);
 // CP932 bytes of UTF-8 text (shorthand for building fixtures).
@@ -79,7 +107,20 @@ std::string Sjis(std::string_view utf8);
 std::string SjisField(std::string_view utf8, size_t bytes);
 // Overwrites `bytes` into `record` at `offset` (building fixed-length records).
 void Put(std::string& record, size_t offset, std::string_view bytes);
+// The files of `written` are those of the golden folder `golden`: same names, same bytes.
+void ExpectSameFiles(const fs::path& written, const fs::path& golden);
 // Fields joined with "|", so that a field boundary in the wrong place shows in a comparison.
 std::string Join(std::initializer_list<std::string_view> fields);
+
+// Golden files: tests/data/<relative>, UTF-8 text with LF lines. GoldenText gives the text
+// with each LF made `eol`; GoldenDiff is "" when `actual` is exactly that text, else the
+// first line that differs. With MIRTOTE_UPDATE_GOLDEN set, a differing file is rewritten.
+std::string GoldenText(const fs::path& relative, std::string_view eol = "\r\n");
+std::string GoldenDiff(std::string_view actual, const fs::path& relative,
+                       std::string_view eol = "\r\n");
+// A golden case table, one case a line: `Name "input" → "text"`. TableDiff computes each
+// text again as `compute(Name, input)` and compares the table so made with the file.
+using TableLookup = std::function<std::string(const std::string&, const std::string&)>;
+std::string TableDiff(const fs::path& relative, const TableLookup& compute);
 
 }  // namespace mirtote::testing

@@ -1,0 +1,66 @@
+#pragma once
+// What the two odds source conversions share: their result, the pseudo-PAT folder and
+// layout they write, the messages they show, and the open dialog that chooses their files.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pat/pat_file.h"
+#include "shell/session.h"
+
+namespace mirtote::convert {
+
+namespace fs = std::filesystem;
+
+struct ConversionResult {
+  std::vector<fs::path> files_written;  // pseudo-PAT files, in writing order
+  std::vector<std::string> messages;    // every message shown, in order
+  int sources_done = 0;                 // source files converted to their end
+  int sources_failed = 0;               // source files whose conversion ended early
+  int races_written = 0;                // odds blocks or races that gave files
+  int races_skipped = 0;                // odds blocks or races left out with a message
+  bool stopped = false;                 // nothing was converted (PAT type, folder)
+};
+
+inline constexpr std::string_view kDoneMessage = "処理終了しました";
+inline constexpr std::string_view kConfirmTitle = "確認";
+inline constexpr std::string_view kStopTitle = "処理中止";
+
+// Shows a message through the host and keeps its text in the result.
+void Tell(const Session& session, ConversionResult& result, std::string_view text,
+          std::string_view title, MessageIcon icon);
+
+// A failure that ends the conversion of one source file: the file, the line (0 for none) and
+// the reason, shown as one message.
+void TellFailure(const Session& session, ConversionResult& result, const fs::path& source,
+                 size_t line, std::string_view reason);
+
+// Where the pseudo-PAT files go and in which layout.
+struct PseudoPatTarget {
+  pat::PatLayout layout;
+  fs::path folder;
+};
+
+// The layout from `PatType` and the pseudo-PAT folder from `PatFileFolder` (taken below the
+// start folder). An unknown type or a missing folder is told to the user and gives nothing.
+std::optional<PseudoPatTarget> PrepareTarget(const Session& session, ConversionResult& result);
+
+// Writes one pseudo-PAT file (create or replace; an existing file of the name in another
+// letter case is the one replaced). On failure returns the reason.
+std::optional<std::string> WritePseudoPat(const PseudoPatTarget& target, const std::string& name,
+                                          std::string_view bytes, ConversionResult& result);
+
+// The sources a request names: a relative path is taken below the start folder.
+fs::path SourcePath(const Session& session, const fs::path& path);
+
+// The open dialogs of the two commands: several files, initial folder from the settings.
+FileDialogRequest ForumLogOpenRequest(const Session& session);
+FileDialogRequest OddsCsvOpenRequest(const Session& session);
+
+// The chosen files as full paths, in the dialog's order.
+std::vector<fs::path> ChosenPaths(const ChosenFiles& chosen);
+
+}  // namespace mirtote::convert

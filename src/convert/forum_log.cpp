@@ -1,0 +1,148 @@
+#include "convert/forum_log.h"
+
+#include "convert/forum_log_block.h"
+#include "convert/source_lines.h"
+#include "text/chars.h"
+#include "text/files.h"
+#include "text/number.h"
+
+namespace mirtote::convert {
+
+namespace {
+
+constexpr std::u32string_view kTitleMark = U"【オッズ】";
+constexpr std::string_view kProgressTitle = "【 KORVAN Log File 】オッズデータ取り込み中";
+constexpr size_t kSubjectScanEnd = 80;
+
+// The advance-sale mark of the PAT31 layout, read from the forum subject lines ("...[取得
+// 15:40]") met between odds blocks: '2' after "前売", '1' after "取得".
+char SubjectSaleMark(const SourceLine& line, char mark) {
+  if (line.Last() != U']') return mark;
+  for (size_t pos = 1; pos <= kSubjectScanEnd; ++pos) {
+    const std::string two = line.Get(pos, 2);
+    if (two == "前売") return '2';
+    if (two == "取得") return '1';
+  }
+  return mark;
+}
+
+class LogConversion {
+ public:
+  LogConversion(const Session& session, const PseudoPatTarget& target, ConversionResult& result)
+      : session_(session), target_(target), result_(result) {}
+
+  void Convert(const std::filesystem::path& path) {
+    std::string error;
+    const auto bytes = text::ReadWholeFile(path, &error);
+    if (!bytes) {
+      TellFailure(session_, result_, path, 0, error);
+      return;
+    }
+    const std::vector<SourceLine> lines = DecodeLines(*bytes);
+    int count = 0;
+    for (const SourceLine& line : lines) count += line.StartsWith(kTitleMark) ? 1 : 0;
+
+    Host& host = session_.host;
+    host.ShowProgress(kProgressTitle, 0, count);
+    const bool ended = ConvertBlocks(path, lines, count);
+    host.CloseProgress();
+    if (ended) {
+      ++result_.sources_done;
+      Tell(session_, result_, kDoneMessage, kConfirmTitle, MessageIcon::kNone);
+    }
+  }
+
+ private:
+  // False when the conversion of the log ended early (already told).
+  bool ConvertBlocks(const std::filesystem::path& path, const std::vector<SourceLine>& lines,
+                     int count) {
+    const bool pat31 = target_.layout == pat::PatLayout::kPat31;
+    LineReader reader(lines);
+    char sale_mark = 0;
+    int index = 0;
+    while (!reader.AtEnd()) {
+      const SourceLine& line = reader.Next();
+      if (pat31) sale_mark = SubjectSaleMark(line, sale_mark);
+      if (!line.StartsWith(kTitleMark)) continue;
+
+      ++index;
+      session_.host.SetProgressCaption("【 " + text::DecimalText(count) + " 情報中 " +
+                                       text::DecimalText(index) + " 情報目 】を処理中です。");
+      session_.host.SetProgressValue(index);
+      const size_t title_line = reader.number();
+      BlockOutcome outcome = ParseOddsBlock(line, title_line, reader, pat31 ? "03" : "01");
+      switch (outcome.status) {
+        case BlockOutcome::Status::kParsed:
+          if (!Write(path, outcome.block, pat31 ? (sale_mark == '2' ? '2' : '1') : 0)) {
+            return false;
+          }
+          sale_mark = '1';
+          break;
+        case BlockOutcome::Status::kUnknownVenue:
+          ++result_.races_skipped;
+          Tell(session_, result_,
+               "ファイル：" + text::PathText(path) + "\r\n" + std::to_string(outcome.line) +
+                   "行目：" + outcome.reason + "\r\nこのオッズは変換しません。",
+               kConfirmTitle, MessageIcon::kExclamation);
+          break;
+        case BlockOutcome::Status::kTitleAbnormal:
+          ++result_.sources_failed;
+          Tell(session_, result_, "タイトル異常かもしれません。", kConfirmTitle,
+               MessageIcon::kExclamation);
+          return false;
+        case BlockOutcome::Status::kFailed:
+          TellFailure(session_, result_, path, outcome.line, outcome.reason);
+          return false;
+      }
+      session_.host.Yield();
+    }
+    return true;
+  }
+
+  // The block's ZO file, then its UO file; `day_char` 0 keeps the title's day.
+  bool Write(const std::filesystem::path& path, const LogBlock& block, char day_char) {
+    const char day = day_char != 0 ? day_char : block.day_char;
+    const auto name = [&](pat::PatKind kind) {
+      return pat::PatFileName(kind, block.venue_char, day, block.race_char);
+    };
+    auto error = WritePseudoPat(target_, name(pat::PatKind::kZo),
+                                pat::BuildZoFile(block.zo, target_.layout), result_);
+    if (!error && block.uo) {
+      error = WritePseudoPat(target_, name(pat::PatKind::kUo),
+                             pat::BuildUoFile(*block.uo, target_.layout), result_);
+    }
+    if (error) {
+      TellFailure(session_, result_, path, 0, *error);
+      return false;
+    }
+    ++result_.races_written;
+    return true;
+  }
+
+  const Session& session_;
+  const PseudoPatTarget& target_;
+  ConversionResult& result_;
+};
+
+}  // namespace
+
+ForumLogResult ConvertForumLogs(const ForumLogRequest& request, const Session& session) {
+  ConversionResult result;
+  try {
+    const auto target = PrepareTarget(session, result);
+    if (!target) return result;
+    LogConversion conversion(session, *target, result);
+    for (const auto& log : request.logs) {
+      conversion.Convert(SourcePath(session, log));
+      session.host.Yield();
+    }
+  } catch (const std::exception& e) {
+    session.host.CloseProgress();
+    Tell(session, result, std::string("変換を中止しました。") + e.what(), kStopTitle,
+         MessageIcon::kCritical);
+    result.stopped = true;
+  }
+  return result;
+}
+
+}  // namespace mirtote::convert

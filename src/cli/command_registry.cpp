@@ -4,6 +4,7 @@
 #include "cli/extract_command.h"
 #include "cli/odds_view_command.h"
 #include "cli/pat_run_command.h"
+#include "cli/results_commands.h"
 #include "cli/settings_command.h"
 
 namespace mirtote::cli {
@@ -17,6 +18,9 @@ std::vector<std::unique_ptr<Command>> CreateCommands() {
   commands.push_back(std::make_unique<ConvertCsvCommand>());
   commands.push_back(std::make_unique<OddsViewCommand>());
   commands.push_back(std::make_unique<ExtractCommand>());
+  commands.push_back(std::make_unique<ResultsDatesCommand>());
+  commands.push_back(std::make_unique<ResultsRaceCommand>());
+  commands.push_back(std::make_unique<ResultsDayCommand>());
   return commands;
 }
 

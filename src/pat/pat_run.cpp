@@ -57,6 +57,8 @@ FolderScan ScanPatFolder(const std::filesystem::path& folder) {
   return scan;
 }
 
+}  // namespace
+
 std::string ProgressText(int file_count, int ordinal, const char* ending) {
   return "【 " + text::DecimalText(file_count) + " ﾌｧｲﾙ中 " + text::DecimalText(ordinal) +
          " ﾌｧｲﾙ目 】" + ending;
@@ -111,6 +113,13 @@ void ReportMissingFolder(Host& host, const std::string& folder_text) {
                        "\r\nフォルダ設定を確認してください。",
                    "PATフォルダ確認", MessageIcon::kExclamation);
 }
+
+std::filesystem::path PatInstallFolder(const Session& session) {
+  std::string setting = session.settings.GetOr(keys::kStartup, keys::kPatInstFolder, "File");
+  return text::ResolveFolder(session.start_folder, setting);
+}
+
+namespace {
 
 class OddsRun {
  public:
@@ -232,10 +241,10 @@ class OddsRun {
 }  // namespace
 
 PatRunResult RunPatOdds(const PatRunRequest& request, const Session& session) {
-  std::string setting = session.settings.GetOr(keys::kStartup, keys::kPatInstFolder, "File");
-  std::filesystem::path folder = text::ResolveFolder(session.start_folder, setting);
+  std::filesystem::path folder = PatInstallFolder(session);
   std::error_code error;
-  const auto problem = text::FolderSettingProblem(setting);
+  const auto problem = text::FolderSettingProblem(
+      session.settings.GetOr(keys::kStartup, keys::kPatInstFolder, "File"));
   if (problem || !std::filesystem::is_directory(folder, error)) {
     ReportMissingFolder(session.host, problem ? *problem : text::PathText(folder));
     PatRunResult result;

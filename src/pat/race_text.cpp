@@ -25,7 +25,6 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kDataFolder = "DATA";
 constexpr std::string_view kHorseFileExtension = ".UMA";
-constexpr std::string_view kJockeyFile = "騎手.DAT";
 constexpr size_t kDayStemChars = 10;
 constexpr std::string_view kDefaultStartTime = "0900";
 constexpr std::string_view kDefaultEndTime = "1700";
@@ -60,7 +59,9 @@ std::string FetchTime(const fs::path& path) {
   return buffer;
 }
 
-bool InsideWindow(std::string_view post_time, const SettingsStore& settings) {
+}  // namespace
+
+bool InsideProcessingWindow(std::string_view post_time, const SettingsStore& settings) {
   const double t = text::Val(post_time);
   const double start =
       text::Val(settings.GetOr(keys::kStartup, keys::kStartTime, kDefaultStartTime));
@@ -68,7 +69,9 @@ bool InsideWindow(std::string_view post_time, const SettingsStore& settings) {
   return t >= start && t <= end;
 }
 
-}  // namespace
+std::string HorseFileOf(std::string_view race_card_file) {
+  return DayStem(std::string(race_card_file)) + std::string(kHorseFileExtension);
+}
 
 std::filesystem::path DataFolder(const Session& session) {
   return text::FindIgnoringCase(session.start_folder, kDataFolder)
@@ -110,7 +113,7 @@ RaceText BuildRaceText(const ReadRace& request, const Session& session, RaceCard
     return race;
   }
   const jravan::RaceCardRecord& card = found->card;
-  if (!InsideWindow(card.post_time, session.settings)) {
+  if (!InsideProcessingWindow(card.post_time, session.settings)) {
     race.outside_window = true;
     return race;
   }
@@ -118,8 +121,8 @@ RaceText BuildRaceText(const ReadRace& request, const Session& session, RaceCard
 
   const std::string fetch_time =
       request.advance_sale ? std::string(kAdvanceSaleFetchTime) : FetchTime(request.zo_path);
-  const std::string horse_file = DayStem(found->file_name) + std::string(kHorseFileExtension);
-  const text::RecordFile& horses = data.Records(horse_file, jravan::kHorseLength);
+  const text::RecordFile& horses =
+      data.Records(HorseFileOf(found->file_name), jravan::kHorseLength);
   const text::RecordFile& jockeys = data.Records(std::string(kJockeyFile), jravan::kJockeyLength);
   for (std::string& failure : data.TakeReadFailures()) race.read_failures.push_back(failure);
 

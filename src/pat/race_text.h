@@ -60,6 +60,13 @@ RaceText BuildRaceText(const RaceTextRequest& request, const Session& session,
 // keeps the previous race's venue).
 void NoteVenue(std::string_view zo_name, RaceTextCarry& carry);
 
+// The jockey file of DATA.
+inline constexpr std::string_view kJockeyFile = "騎手.DAT";
+// The horse file of a race-card file's day: its first 10 characters and ".UMA".
+std::string HorseFileOf(std::string_view race_card_file);
+// True when the post time lies within StartTime and EndTime (defaults "0900", "1700").
+bool InsideProcessingWindow(std::string_view post_time, const SettingsStore& settings);
+
 // DATA below the start folder, found ignoring ASCII case.
 std::filesystem::path DataFolder(const Session& session);
 

@@ -98,6 +98,7 @@ std::string RaceCardRecord(const RaceCardFields& s) {
 std::string HorseRecord(const HorseFields& h) {
   return Record(1825, {{0, Field(h.id, 8)},
                        {9, FullWidthField(h.name, 18, 36)},
+                       {89, Field(h.second_name, 40)},
                        {130, Field(h.sex, 1)},
                        {133, Field(h.birth_date, 6)},
                        {724, Field(h.body_weight, 3)},

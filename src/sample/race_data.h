@@ -51,6 +51,7 @@ struct HorseFields {
   std::string sex = "1";
   std::string birth_date = "950415";  // yymmdd
   std::string body_weight = "480";    // the latest previous race's weight
+  std::string second_name = "";       // the 40-byte name field at offset 89
 };
 
 struct JockeyFields {

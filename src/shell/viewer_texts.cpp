@@ -46,7 +46,7 @@ FileDialogRequest ViewerSaveRequest(ViewerKind kind, const fs::path& start_folde
   return request;
 }
 
-std::string SeisekiAllText(const std::array<std::string, 4>& venue_texts) {
+std::string SeisekiAllText(std::span<const std::string> venue_texts) {
   std::string all;
   for (const std::string& venue : venue_texts) {
     if (venue.empty()) continue;

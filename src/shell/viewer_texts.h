@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,7 +25,10 @@ FileDialogRequest ViewerSaveRequest(ViewerKind kind, const std::filesystem::path
                                     std::string_view default_name);
 
 // The results viewer's "全結果": each non-empty venue text followed by CR LF, in order.
-std::string SeisekiAllText(const std::array<std::string, 4>& venue_texts);
+std::string SeisekiAllText(std::span<const std::string> venue_texts);
+inline std::string SeisekiAllText(const std::array<std::string, 4>& venue_texts) {
+  return SeisekiAllText(std::span<const std::string>(venue_texts));
+}
 // The results viewer's "表示分のみ": the shown text followed by CR LF.
 std::string SeisekiShownText(std::string_view shown_text);
 

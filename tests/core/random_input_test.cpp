@@ -10,6 +10,9 @@
 #include "convert/odds_csv.h"
 #include "jravan/race_card_record.h"
 #include "pat/pat_file.h"
+#include "results/day_payout_table.h"
+#include "results/pat_result_text.h"
+#include "results/race_report.h"
 #include "results/results_record.h"
 #include "shell/settings_keys.h"
 #include "support/test_support.h"
@@ -78,6 +81,29 @@ TEST(RandomInput, OddsSourceConversions) {
     checked += written.size();
   }
   EXPECT_GT(checked, 100u);
+}
+
+// The results texts over random results, horse, jockey, race-card and PAT result bytes.
+TEST(RandomInput, ResultsTexts) {
+  std::mt19937 rng(1323);
+  testing::ScriptedHost host;
+  std::array<bool, results::kRaceCount> races;
+  races.fill(true);
+  for (int round = 0; round < 200; ++round) {
+    const std::string bytes = RandomBytes(rng, 2 * results::kResultsLength);
+    const text::RecordFile records(bytes, results::kResultsLength);
+    const text::RecordFile horses(bytes, jravan::kHorseLength);
+    const text::RecordFile jockeys(bytes, jravan::kJockeyLength);
+    const results::ResultsRecord r = results::ResultsRecord::Parse(bytes);
+    EXPECT_TRUE(IsUtf8(results::RaceReport(r, "東京", {horses, jockeys}, host)));
+    EXPECT_TRUE(IsUtf8(results::DayPayoutTable(records, "東京", races)));
+    const results::KsFile ks(bytes);
+    const jravan::RaceCardRecord card = jravan::RaceCardRecord::Parse(RandomBytes(rng, 600));
+    bool jockey_missing = false;
+    EXPECT_TRUE(IsUtf8(
+        results::PatResultText({ks, card, "東京", "05", horses, jockeys}, host, jockey_missing)));
+    host.messages.clear();
+  }
 }
 
 }  // namespace

@@ -43,6 +43,13 @@ cut_records "$DATA"/*.UMA 1825 18 "$WORK/horses"
 cut_records "$DATA/騎手.DAT" 1065 20 "$WORK/jockeys"
 seed records day "$WORK/cards" "$WORK/horses" "$WORK/jockeys" "$PAT/ZO-581.JRA"
 seed records short "$WORK/cards" "$WORK/horses"
+CONVERT=tests/data/convert
+seed forum_log forum "$CONVERT/forum.ODS"
+seed odds_csv csv "$CONVERT/OD980510.CSV"
+seed odds_csv csv_cards "$CONVERT/OD980510.CSV" "$WORK/cards"
+while IFS= read -r lzh; do
+  seed archive "${lzh##*/}" "$lzh"
+done < <(find tests/data/archive "$WORK/sample" -iname '*.lzh')
 
 mkdir -p "$BUILD/artifacts"
 status=0

@@ -51,38 +51,6 @@ TEST(RandomInput, DecodedTextIsUtf8AndEncodesBackNoLonger) {
   }
 }
 
-TEST(RandomInput, OddsSourceConversions) {
-  // The sample log and odds CSV with random bytes written over random places: every file
-  // written keeps the size of its layout (no field shifted).
-  std::mt19937 rng(1981);
-  testing::TempFolder temp;
-  MemorySettingsStore settings;
-  testing::ScriptedHost host;
-  settings.Set(keys::kStartup, keys::kPatType, "PAT95");
-  std::filesystem::create_directories(temp.path() / "FILE");
-  size_t checked = 0;
-  for (int round = 0; round < 20; ++round) {
-    std::array<std::filesystem::path, 2> paths;
-    for (const char* name : {"forum.ODS", "OD980510.CSV"}) {
-      std::string bytes =
-          testing::ReadFile(std::filesystem::path(MIRTOTE_TEST_DATA) / "convert" / name);
-      for (int i = 0; i < 30; ++i)
-        bytes.replace(rng() % bytes.size(), rng() % 4, RandomBytes(rng, 6));
-      paths[name[0] == 'O'] = temp.Write(name, bytes);
-    }
-    const Session session{temp.path(), settings, host};
-    auto written = convert::ConvertForumLogs({{paths[0]}}, session).files_written;
-    for (const auto& path : convert::ConvertOddsCsvFiles({{paths[1]}}, session).files_written)
-      written.push_back(path);
-    for (const auto& path : written) {
-      const bool zo = path.filename().string().starts_with("ZO");
-      EXPECT_EQ(std::filesystem::file_size(path), zo ? pat::kZoSizePat95 : pat::kUoSizePat95);
-    }
-    checked += written.size();
-  }
-  EXPECT_GT(checked, 100u);
-}
-
 // The results texts over random results, horse, jockey, race-card and PAT result bytes.
 TEST(RandomInput, ResultsTexts) {
   std::mt19937 rng(1323);

@@ -5,15 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "sample/lzh_writer.h"
+
 namespace mirtote::testing {
 
-struct LzhEntry {
-  std::string name;  // raw header bytes (CP932 for Japanese names)
-  std::string data;
-};
-
-// An archive with a level-0 header per entry, the data stored as is, and its CRC-16.
-std::string StoredLzh(const std::vector<LzhEntry>& entries);
+using sample::LzhEntry;
+using sample::StoredLzh;
 
 // Every file below `root`, one line each in path order: the relative path, then for a file of
 // per-day or jockey records the first 8 bytes of each record (race keys, horse ids, codes),

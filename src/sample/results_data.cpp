@@ -1,16 +1,30 @@
-#include "support/results_fixtures.h"
+#include "sample/results_data.h"
 
-#include <gtest/gtest.h>
+#include <algorithm>
 
-#include <fstream>
-
-#include "support/race_fixtures.h"
-#include "support/test_support.h"
+#include "sample/race_data.h"
 #include "text/chars.h"
+#include "text/cp932.h"
 
-namespace mirtote::testing {
+namespace mirtote::sample {
 
 namespace {
+
+namespace fs = std::filesystem;
+
+// `utf8` as CP932 bytes padded with spaces or cut to `bytes` bytes.
+std::string SjisField(const std::string& utf8, size_t bytes) {
+  std::string out = text::EncodeCp932(utf8);
+  out.resize(bytes, ' ');
+  return out;
+}
+
+// Overwrites `bytes` into `record` at `offset`, cut at the record's end.
+void Put(std::string& record, size_t offset, const std::string& bytes) {
+  if (offset < record.size())
+    record.replace(offset, std::min(bytes.size(), record.size() - offset), bytes, 0,
+                   std::min(bytes.size(), record.size() - offset));
+}
 
 // Right-aligned digits with leading zeros: Digits("250", 7) = "0000250".
 std::string Digits(const std::string& value, size_t width) {
@@ -71,8 +85,7 @@ void WriteResultsFile(const fs::path& start_folder, const std::string& name,
                       const std::vector<ResultsFields>& races) {
   std::string bytes;
   for (const ResultsFields& race : races) bytes += ResultsRecordBytes(race);
-  fs::create_directories(start_folder / "SEISEKI");
-  std::ofstream(start_folder / "SEISEKI" / name, std::ios::binary) << bytes;
+  WriteBytes(start_folder / "SEISEKI" / name, bytes);
 }
 
-}  // namespace mirtote::testing
+}  // namespace mirtote::sample

@@ -44,6 +44,7 @@ QMessageBox::StandardButton RunBox(QWidget* parent, std::string_view text, std::
                                    MessageIcon icon, QMessageBox::StandardButtons buttons) {
   QMessageBox box(BoxIcon(icon), ToQString(title), DisplayText(text), buttons, parent);
   box.setTextFormat(Qt::PlainText);
+  ui::UseDialogFrame(box);
   if (buttons.testFlag(QMessageBox::Yes)) box.setDefaultButton(QMessageBox::Yes);
   FitBoxToTitle(box);
   return static_cast<QMessageBox::StandardButton>(box.exec());

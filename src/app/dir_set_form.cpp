@@ -65,6 +65,7 @@ DirSetForm::DirSetForm(const Session& session, QWidget* parent)
       dir1_(new QListWidget(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(ToQString("フォルダ設定"));
+  ui::UseDialogFrame(*this);
 
   auto* frame1 = new QGroupBox(this);
   frame1->setObjectName(QStringLiteral("Frame1"));

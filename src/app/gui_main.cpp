@@ -1,32 +1,29 @@
 #include "app/gui_main.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <filesystem>
 #include <system_error>
 
 #include "app/app_context.h"
 #include "app/app_fonts.h"
+#include "app/japanese_ui.h"
 #include "app/main_form.h"
 #include "app/qt_host.h"
 #include "app/startup_answers_host.h"
+#include "app/toolbar_icons.h"
 #include "runtime/qt_settings_store.h"
 
 namespace mirtote::app {
 
 int RunGui(int& argc, char** argv, const runtime::StartOptions& options) {
+  UseJapaneseDateFormats();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("MIR_TOTE"));
   QApplication::setApplicationVersion(QStringLiteral("2.00"));
 
-  // Everything the user sees is Japanese, the standard dialog buttons too.
-  QTranslator qt_translator;
-  if (qt_translator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qt_translator);
-  }
+  QApplication::setWindowIcon(ProgramIcon());
+
+  InstallJapaneseUi(application);
   InstallApplicationFonts();
 
   // A relative settings file is taken below the folder the program was started in.

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "text/chars.h"
@@ -43,16 +44,22 @@ HelpWindow::HelpWindow(QWidget* parent)
   auto* back = new QPushButton(QStringLiteral("戻る"), this);
   back->setObjectName(QStringLiteral("HelpBack"));
   back->setEnabled(false);
+  auto* forward = new QPushButton(QStringLiteral("進む"), this);
+  forward->setObjectName(QStringLiteral("HelpForward"));
+  forward->setEnabled(false);
   auto* close_button = new QPushButton(QStringLiteral("閉じる"), this);
   close_button->setObjectName(QStringLiteral("HelpClose"));
   connect(contents, &QPushButton::clicked, this, [this] { ShowKeyword(kContentsKeyword); });
   connect(back, &QPushButton::clicked, help_text_, &QTextBrowser::backward);
   connect(help_text_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+  connect(forward, &QPushButton::clicked, help_text_, &QTextBrowser::forward);
+  connect(help_text_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
   connect(close_button, &QPushButton::clicked, this, &QWidget::close);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(contents);
   buttons->addWidget(back);
+  buttons->addWidget(forward);
   buttons->addStretch(1);
   buttons->addWidget(close_button);
   auto* layout = new QVBoxLayout(this);
@@ -62,12 +69,14 @@ HelpWindow::HelpWindow(QWidget* parent)
 }
 
 bool HelpWindow::Open(const fs::path& file, std::string* error) {
-  const auto bytes = text::ReadWholeFile(file, error);
-  if (!bytes) return false;
+  // Read first so that an unreadable file is reported; the page itself is loaded as the
+  // browser's source, so that it is the first entry of the history.
+  if (!text::ReadWholeFile(file, error)) return false;
   file_ = file;
-  help_text_->clearHistory();
   help_text_->setSearchPaths({ToQString(text::PathText(file.parent_path()))});
-  help_text_->setHtml(ToQString(*bytes));
+  help_text_->setSource(QUrl::fromLocalFile(ToQString(text::PathText(file))),
+                        QTextDocument::HtmlResource);
+  help_text_->clearHistory();
   return true;
 }
 

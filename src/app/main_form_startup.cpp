@@ -101,7 +101,14 @@ void Main_Form::ShowHelp(std::string_view keyword) {
     host.ShowMessage(text, "確　認", MessageIcon::kInformation);
     return;
   }
-  if (!help_window_) help_window_ = new HelpWindow(this);
+  if (!help_window_) {
+    help_window_ = new HelpWindow(this);
+    // Over the main window's working area, below its menu bar and toolbar.
+    const QWidget* area = centralWidget() ? centralWidget() : this;
+    help_window_->move(area->mapToGlobal(QPoint(24, 24)));
+    help_window_->resize(
+        help_window_->size().boundedTo(area->size() - QSize(48, 48)).expandedTo(QSize(480, 360)));
+  }
   std::string error;
   if (!help_window_->Open(*file, &error)) {
     host.ShowMessage(error, "確　認", MessageIcon::kExclamation);

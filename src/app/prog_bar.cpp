@@ -2,8 +2,18 @@
 
 #include <QProgressBar>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/window_frame.h"
 
 namespace mirtote::app {
+
+namespace {
+
+constexpr int kMinimumWidth = 360;
+constexpr int kHeight = 52;
+
+}  // namespace
 
 ProgBar::ProgBar(QWidget* parent)
     : QWidget(parent,
@@ -18,7 +28,13 @@ ProgBar::ProgBar(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 12);
   layout->addWidget(progress_bar1_);
-  setFixedSize(360, 52);
+  setFixedSize(kMinimumWidth, kHeight);
+}
+
+void ProgBar::SetCaption(const QString& caption) {
+  setWindowTitle(caption);
+  // Wide enough for the caption to show whole in the title bar.
+  setFixedSize(std::max(kMinimumWidth, TitleFitWidth(caption)), kHeight);
 }
 
 }  // namespace mirtote::app

@@ -14,6 +14,9 @@ class ProgBar : public QWidget {
  public:
   explicit ProgBar(QWidget* parent = nullptr);
 
+  // Sets the caption and widens the window so that the caption is not cut.
+  void SetCaption(const QString& caption);
+
   QProgressBar* ProgressBar1() const { return progress_bar1_; }
 
  private:

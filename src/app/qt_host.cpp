@@ -12,6 +12,7 @@
 
 #include "app/prog_bar.h"
 #include "app/qt_file_filter.h"
+#include "app/window_frame.h"
 #include "ui/qt_support.h"
 
 namespace mirtote::app {
@@ -43,7 +44,9 @@ QMessageBox::StandardButton RunBox(QWidget* parent, std::string_view text, std::
                                    MessageIcon icon, QMessageBox::StandardButtons buttons) {
   QMessageBox box(BoxIcon(icon), ToQString(title), DisplayText(text), buttons, parent);
   box.setTextFormat(Qt::PlainText);
+  ui::UseDialogFrame(box);
   if (buttons.testFlag(QMessageBox::Yes)) box.setDefaultButton(QMessageBox::Yes);
+  FitBoxToTitle(box);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -81,11 +84,13 @@ bool QtHost::AskYesNo(std::string_view text, std::string_view title, MessageIcon
 
 std::string QtHost::AskText(std::string_view prompt, std::string_view title,
                             std::string_view initial) {
-  bool ok = false;
-  const QString answer =
-      QInputDialog::getText(DialogParent(), ToQString(title), DisplayText(prompt),
-                            QLineEdit::Normal, ToQString(initial), &ok);
-  return ok ? ToUtf8(answer) : std::string();
+  QInputDialog dialog(DialogParent());
+  dialog.setWindowTitle(ToQString(title));
+  dialog.setLabelText(DisplayText(prompt));
+  dialog.setTextValue(ToQString(initial));
+  dialog.setMinimumWidth(TitleFitWidth(dialog.windowTitle()));
+  if (dialog.exec() != QDialog::Accepted) return std::string();
+  return ToUtf8(dialog.textValue());
 }
 
 std::optional<ChosenFiles> QtHost::ChooseFilesToOpen(const FileDialogRequest& request) {
@@ -114,16 +119,20 @@ std::optional<std::string> QtHost::ChooseFileToSave(const FileDialogRequest& req
 }
 
 void QtHost::ShowProgress(std::string_view caption, int minimum, int maximum) {
+  // The window that started the command, before the progress window takes that place.
+  QWidget* owner = DialogParent();
   if (!prog_bar_) prog_bar_ = new ProgBar(main_window_);
-  prog_bar_->setWindowTitle(ToQString(caption));
+  prog_bar_->SetCaption(ToQString(caption));
   prog_bar_->ProgressBar1()->setRange(minimum, maximum);
   prog_bar_->ProgressBar1()->setValue(minimum);
+  if (!prog_bar_->isVisible())
+    CentreOver(*prog_bar_, owner != prog_bar_ ? owner : main_window_.data());
   prog_bar_->show();
   prog_bar_->raise();
 }
 
 void QtHost::SetProgressCaption(std::string_view caption) {
-  if (prog_bar_) prog_bar_->setWindowTitle(ToQString(caption));
+  if (prog_bar_) prog_bar_->SetCaption(ToQString(caption));
 }
 
 void QtHost::SetProgressValue(int value) {

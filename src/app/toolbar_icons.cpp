@@ -177,4 +177,12 @@ QIcon ToolbarIcon(const QString& key) {
   return icon;
 }
 
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64}) {
+    icon.addPixmap(Render(size, QColor(0x1a, 0x3d, 0x5c), OddsBoard));
+  }
+  return icon;
+}
+
 }  // namespace mirtote::app

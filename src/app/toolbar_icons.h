@@ -10,4 +10,8 @@ namespace mirtote::app {
 // The image of the toolbar button with this key; an empty icon for an unknown key.
 QIcon ToolbarIcon(const QString& key);
 
+// The program's own icon, carried by the main window and the dialogs: the odds board on a
+// deep blue tile.
+QIcon ProgramIcon();
+
 }  // namespace mirtote::app

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -53,6 +54,11 @@ QPushButton* MakeButton(QWidget* parent, const char* object_name, std::string_vi
   auto* button = new QPushButton(ToQString(caption), parent);
   button->setObjectName(QString::fromLatin1(object_name));
   return button;
+}
+
+void UseDialogFrame(QWidget& dialog) {
+  dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
 }  // namespace mirtote::ui

@@ -28,4 +28,7 @@ QSize TwipsToPixels(long long width_twips, long long height_twips);
 // A push button with an object name and caption.
 QPushButton* MakeButton(QWidget* parent, const char* object_name, std::string_view caption);
 
+// The frame of a dialog window: title and close button, no minimize or maximize button.
+void UseDialogFrame(QWidget& dialog);
+
 }  // namespace mirtote::ui

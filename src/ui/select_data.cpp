@@ -71,6 +71,7 @@ SelectData::SelectData(DialogContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)) {
   setObjectName(QStringLiteral("SelectData"));
   setWindowTitle(ToQString("表示情報選択"));
+  UseDialogFrame(*this);
   setModal(false);
   BuildControls();
   OddsDataCheck();

@@ -11,6 +11,7 @@
 #include "pat/pat_run.h"
 #include "shell/settings_keys.h"
 #include "shell/work_folders.h"
+#include "ui/qt_support.h"
 
 namespace mirtote::ui {
 
@@ -33,6 +34,7 @@ SelectFormat::SelectFormat(DialogContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)) {
   setObjectName(QStringLiteral("SelectFormat"));
   setWindowTitle(Text("出力選択"));
+  UseDialogFrame(*this);
   setModal(false);
   BuildControls();
   Form_Load();

@@ -2,12 +2,21 @@
 // Qt host's dialogs.
 
 #include "app/help_window.h"
+#include "app/japanese_ui.h"
 #include "app/qt_file_filter.h"
 #include "app/qt_host.h"
 #include "app/w_splash.h"
 #include "gui/form_harness.h"
 
 using mirtote::MessageIcon;
+
+namespace {
+
+int TitleTextWidth(const QString& title) {
+  return QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont)).horizontalAdvance(title);
+}
+
+}  // namespace
 
 class HelpSplashTest : public QObject {
   Q_OBJECT
@@ -42,6 +51,25 @@ class HelpSplashTest : public QObject {
           "SeisekiText",  "作業フォルダ",   "設定",        "一日の流れ"}) {
       QVERIFY2(anchors.contains(QString::fromUtf8(keyword)), keyword);
     }
+
+    // History as in a browser: the first page is in it, links add to it.
+    auto* back = Child<QPushButton>(form.help_window(), "HelpBack");
+    auto* forward = Child<QPushButton>(form.help_window(), "HelpForward");
+    const QUrl first = text->source();
+    QVERIFY(!back->isEnabled());
+    for (const char* link : {"#LzhMelt", "#OptTime"}) {
+      text->setSource(first.resolved(QUrl(QString::fromUtf8(link))));
+      QVERIFY(back->isEnabled());
+    }
+    back->click();
+    QCOMPARE(text->source().fragment(), QStringLiteral("LzhMelt"));
+    back->click();
+    QCOMPARE(text->source(), first);
+    QVERIFY(!back->isEnabled() && forward->isEnabled());
+    forward->click();
+    QCOMPARE(text->source().fragment(), QStringLiteral("LzhMelt"));
+    // Beside the main window's menu bar and toolbar, not over them.
+    QVERIFY(form.help_window()->y() >= form.centralWidget()->mapToGlobal(QPoint(0, 0)).y());
   }
 
   void missingHelpFileIsReported() {
@@ -120,15 +148,31 @@ class HelpSplashTest : public QObject {
     QVERIFY(!host.AskYesNo("一行目\r\n二行目\r三行目<b>", "確認", MessageIcon::kInformation));
     QCOMPARE(seen, QStringList({QStringLiteral("一行目\n二行目\n三行目<b>"), QStringLiteral("確認"),
                                 QStringLiteral("1")}));
+
+    // A short text under a long title: the box is as wide as the title needs.
+    const QString title = QStringLiteral("フォルダ設定【要確認】フォルダ設定【要確認】");
+    int box_width = 0;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      box_width = box->width();
+      box->button(QMessageBox::Ok)->click();
+    });
+    host.ShowMessage("設定しました。", title.toStdString(), MessageIcon::kInformation);
+    QVERIFY(box_width >= TitleTextWidth(title) + 100);
   }
 
   void hostProgressBusyAndClipboard() {
     QWidget main_window;
+    main_window.setGeometry(200, 150, 900, 700);
+    main_window.show();
     mirtote::app::QtHost host;
     host.SetMainWindow(&main_window);
     host.ShowProgress("変換中 1", 0, 12);
     auto* window = host.progress_window();
     QVERIFY(window && window->isVisible());
+    // Centred over the window that started the command.
+    QVERIFY((window->geometry().center() - main_window.geometry().center()).manhattanLength() <= 8);
     QCOMPARE(window->objectName(), QStringLiteral("ProgBar"));
     QVERIFY(!window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -138,6 +182,10 @@ class HelpSplashTest : public QObject {
     host.SetProgressCaption("変換中 2");
     QCOMPARE(bar->value(), 7);
     QCOMPARE(window->windowTitle(), QStringLiteral("変換中 2"));
+    const QString long_caption =
+        QStringLiteral("確定成績ファイルを変換しています。しばらくお待ちください");
+    host.SetProgressCaption(long_caption.toStdString());
+    QVERIFY(window->width() >= TitleTextWidth(long_caption) + 100);
     host.CloseProgress();
     QVERIFY(!window->isVisible());
 
@@ -149,6 +197,13 @@ class HelpSplashTest : public QObject {
 
     host.SetClipboardText("オッズ\r\n");
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("オッズ\r\n"));
+  }
+
+  // Last, as it changes the whole application: Qt's texts and formats in Japanese.
+  void qtTextsAreJapanese() {
+    mirtote::app::InstallJapaneseUi(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    QCOMPARE(QAbstractFileIconProvider().type(QFileInfo(QDir::tempPath())), Q("フォルダー"));
+    QCOMPARE(QLocale().toString(QDate(2026, 3, 7), QLocale::ShortFormat), Q("2026/03/07"));
   }
 };
 

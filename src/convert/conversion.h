@@ -2,6 +2,7 @@
 // What the two odds source conversions share: their result, the pseudo-PAT folder and
 // layout they write, the messages they show, and the open dialog that chooses their files.
 
+#include <exception>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -62,5 +63,28 @@ FileDialogRequest OddsCsvOpenRequest(const Session& session);
 
 // The chosen files as full paths, in the dialog's order.
 std::vector<fs::path> ChosenPaths(const ChosenFiles& chosen);
+
+// Runs one conversion over the chosen files in order: the pseudo-PAT folder and layout are
+// checked first; a failure nothing else caught ends the whole run with one message.
+// `Conversion` is built from (session, target, result) and converts one source path.
+template <typename Conversion>
+ConversionResult ConvertFiles(const std::vector<fs::path>& files, const Session& session) {
+  ConversionResult result;
+  try {
+    const auto target = PrepareTarget(session, result);
+    if (!target) return result;
+    Conversion conversion(session, *target, result);
+    for (const auto& file : files) {
+      conversion.Convert(SourcePath(session, file));
+      session.host.Yield();
+    }
+  } catch (const std::exception& e) {
+    session.host.CloseProgress();
+    Tell(session, result, std::string("変換を中止しました。") + e.what(), kStopTitle,
+         MessageIcon::kCritical);
+    result.stopped = true;
+  }
+  return result;
+}
 
 }  // namespace mirtote::convert

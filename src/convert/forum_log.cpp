@@ -127,22 +127,7 @@ class LogConversion {
 }  // namespace
 
 ForumLogResult ConvertForumLogs(const ForumLogRequest& request, const Session& session) {
-  ConversionResult result;
-  try {
-    const auto target = PrepareTarget(session, result);
-    if (!target) return result;
-    LogConversion conversion(session, *target, result);
-    for (const auto& log : request.logs) {
-      conversion.Convert(SourcePath(session, log));
-      session.host.Yield();
-    }
-  } catch (const std::exception& e) {
-    session.host.CloseProgress();
-    Tell(session, result, std::string("変換を中止しました。") + e.what(), kStopTitle,
-         MessageIcon::kCritical);
-    result.stopped = true;
-  }
-  return result;
+  return ConvertFiles<LogConversion>(request.logs, session);
 }
 
 }  // namespace mirtote::convert

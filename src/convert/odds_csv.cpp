@@ -151,22 +151,7 @@ class CsvConversion {
 }  // namespace
 
 OddsCsvResult ConvertOddsCsvFiles(const OddsCsvRequest& request, const Session& session) {
-  ConversionResult result;
-  try {
-    const auto target = PrepareTarget(session, result);
-    if (!target) return result;
-    CsvConversion conversion(session, *target, result);
-    for (const auto& file : request.files) {
-      conversion.Convert(SourcePath(session, file));
-      session.host.Yield();
-    }
-  } catch (const std::exception& e) {
-    session.host.CloseProgress();
-    Tell(session, result, std::string("変換を中止しました。") + e.what(), kStopTitle,
-         MessageIcon::kCritical);
-    result.stopped = true;
-  }
-  return result;
+  return ConvertFiles<CsvConversion>(request.files, session);
 }
 
 }  // namespace mirtote::convert

@@ -7,26 +7,9 @@
 #include <memory>
 
 #include "sample/season_data.h"
-#include "shell/host.h"
+#include "shell/quiet_host.h"
 
 namespace mirtote::bench {
-
-class QuietHost : public Host {
- public:
-  void ShowMessage(std::string_view, std::string_view, MessageIcon) override { ++messages; }
-  bool AskYesNo(std::string_view, std::string_view, MessageIcon) override { return false; }
-  std::string AskText(std::string_view, std::string_view, std::string_view) override { return {}; }
-  std::optional<ChosenFiles> ChooseFilesToOpen(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return {}; }
-  void ShowProgress(std::string_view, int, int) override {}
-  void SetProgressCaption(std::string_view) override {}
-  void SetProgressValue(int) override {}
-  void CloseProgress() override {}
-  void SetBusy(bool) override {}
-  void Yield() override {}
-  void SetClipboardText(std::string_view) override {}
-  int messages = 0;
-};
 
 // The seasons data set of that many race-card files, written once per benchmark run into
 // the temporary folder, with the odds-log folder the posting writes to.

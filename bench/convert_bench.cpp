@@ -51,7 +51,7 @@ std::string CsvDay() {
 
 struct Conversion {
   MemorySettingsStore settings;
-  bench::QuietHost host;
+  QuietHost host;
   Session session;
   fs::path log, csv;
 

@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 void BM_PostingDay(benchmark::State& state) {
   const fs::path& root = bench::SeasonsDataSet(static_cast<int>(state.range(0)));
   MemorySettingsStore settings;
-  bench::QuietHost host;
+  QuietHost host;
   const Session session{root, settings, host};
   pat::PatRunRequest request;
   request.format = pat::OutputFormat::kNifTerm;

@@ -16,7 +16,7 @@ namespace {
 void BM_OneRaceText(benchmark::State& state) {
   const auto& root = bench::SeasonsDataSet(static_cast<int>(state.range(0)));
   MemorySettingsStore settings;
-  bench::QuietHost host;
+  QuietHost host;
   const Session session{root, settings, host};
   const std::string zo = "ZO-55C.JRA", uo = "UO-55C.JRA";  // 東京 race 12 of the day
   bool built = false;
@@ -32,7 +32,7 @@ void BM_OneRaceText(benchmark::State& state) {
 void BM_OneRaceTextDataAlreadyRead(benchmark::State& state) {
   const auto& root = bench::SeasonsDataSet(100);
   MemorySettingsStore settings;
-  bench::QuietHost host;
+  QuietHost host;
   const Session session{root, settings, host};
   const auto zo_path = root / "FILE" / "ZO-55C.JRA";
   const std::string zo = text::ReadWholeFile(zo_path).value_or("");

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   MemorySettingsStore settings;
   settings.Set(keys::kStartup, keys::kPatType, pat31 ? "PAT31" : "PAT95");
-  fuzz::SilentHost host;
+  QuietHost host;
   const Session session{start, settings, host};
   const auto result = convert::ConvertForumLogs({{"forum.ODS"}}, session);
 

@@ -1,12 +1,12 @@
 #pragma once
-// What the fuzz targets share: one input cut into the files of one case, a Host that answers
-// nothing, and the check that every text the program builds is well-formed UTF-8.
+// What the fuzz targets share: one input cut into the files of one case, the quiet host,
+// and the check that every text the program builds is well-formed UTF-8.
 
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
-#include "shell/host.h"
+#include "shell/quiet_host.h"
 #include "text/chars.h"
 
 namespace mirtote::fuzz {
@@ -34,23 +34,5 @@ inline std::vector<std::string_view> SplitFiles(const uint8_t* data, size_t size
 inline void CheckText(std::string_view text) {
   if (!text::IsValidUtf8(text)) __builtin_trap();
 }
-
-class SilentHost : public Host {
- public:
-  void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
-  bool AskYesNo(std::string_view, std::string_view, MessageIcon) override { return false; }
-  std::string AskText(std::string_view, std::string_view, std::string_view initial) override {
-    return std::string(initial);
-  }
-  std::optional<ChosenFiles> ChooseFilesToOpen(const FileDialogRequest&) override { return {}; }
-  std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return {}; }
-  void ShowProgress(std::string_view, int, int) override {}
-  void SetProgressCaption(std::string_view) override {}
-  void SetProgressValue(int) override {}
-  void CloseProgress() override {}
-  void SetBusy(bool) override {}
-  void Yield() override {}
-  void SetClipboardText(std::string_view) override {}
-};
 
 }  // namespace mirtote::fuzz

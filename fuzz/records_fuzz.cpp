@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const text::RecordFile jockeys(std::string(files[2]), jravan::kJockeyLength);
   const pat::ZoReader zo(files[3]);
   const text::RecordFile results(std::string(files[4]), results::kResultsLength);
-  fuzz::SilentHost host;
+  QuietHost host;
 
   // A short tail after the last whole record is read as a record too.
   for (size_t k = 1; k <= std::min(cards.count() + 1, kRecordsRead); ++k) {

@@ -41,6 +41,8 @@ RaceCardFields Card(const std::string& venue, int year, int month, int day, int 
 void WriteSeasons(const std::filesystem::path& start, const SeasonsShape& shape) {
   const auto data = start / "DATA";
   const auto pat = start / "FILE";
+  // Where the default settings put the posting script ("File" below the PAT folder).
+  std::filesystem::create_directories(pat / "File");
 
   // Past days: ten venues in turn over the seasons before the day, 12 races each.
   const int past = shape.race_card_files > 3 ? shape.race_card_files - 3 : 0;

@@ -80,7 +80,7 @@ std::string RaceCardRecord(const RaceCardFields& s) {
       {0, f(s.venue_code, 2)}, {2, f(s.year, 2)}, {4, f(s.meeting, 1)}, {5, f(s.day, 1)},
       {6, f(s.race_number, 2)}, {8, f(s.month_day, 4)}, {12, f(s.weekday, 1)},
       {13, f(s.post_time, 4)}, {17, FullWidthField(s.race_name, 30, 60)}, {77, f(s.edition, 3)},
-      {80, "12"}, {85, f(s.weight_rule, 1)}, {86, f(s.class_codes[0], 3)},
+      {80, f(s.race_type, 2)}, {85, f(s.weight_rule, 1)}, {86, f(s.class_codes[0], 3)},
       {89, f(s.class_codes[1], 3)}, {92, f(s.class_codes[2], 3)}, {95, f(s.class_codes[3], 3)},
       {98, f(s.distance, 4)}, {102, f(s.course, 2)}, {104, f(s.grade, 1)},
       {105, TwoDigits(static_cast<int>(s.entries.size()))}, {582, "\r\n"}});

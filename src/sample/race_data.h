@@ -37,6 +37,7 @@ struct RaceCardFields {
   std::string post_time = "1540";
   std::string race_name = "ＮＨＫマイルカップ";  // padded with "　" to 30 characters
   std::string edition = "000";
+  std::string race_type = "12";
   std::string weight_rule = "4";
   std::array<std::string, 4> class_codes{"000", "999", "000", "000"};
   std::string distance = "1600";

@@ -1,0 +1,222 @@
+// Results of the sample meeting: the finishing order drawn by strength, the payouts from the
+// race's own odds, the results record and PAT's result file of each race.
+
+#include <algorithm>
+#include <map>
+
+#include "sample/dice.h"
+#include "sample/sample_meeting.h"
+#include "text/cp932.h"
+
+namespace mirtote::sample {
+
+namespace {
+
+// Horses that did not finish in the normal way, by venue, day, race and horse number:
+// "2" excluded at the start, "4" did not finish. Scratched horses ("1") come from the odds.
+const std::map<std::string, std::string> kAbnormal = {{"08708-05", "2"}, {"08812-07", "4"}};
+// The race with a dead heat for 2nd, and the race whose 3rd horse is demoted.
+constexpr const char* kDeadHeatRace = "05803";
+constexpr const char* kDemotionRace = "05805";
+const char* const kMargins[] = {"1  ", "A  ", "K  ", "H  ", " 12",
+                                " 34", "112", "2  ", "3  ", "5  "};
+
+std::string RaceId(const RaceCardFields& card) {
+  return card.venue_code + card.day + card.race_number;
+}
+
+// Odds text to the payout for 100 yen: "12.3" -> "1230".
+std::string Yen(const std::string& odds) {
+  std::string tenths;
+  for (char c : odds) {
+    if (c >= '0' && c <= '9') tenths += c;
+  }
+  return std::to_string(std::stoll("0" + tenths) * 10);
+}
+
+std::string Pad(std::string text, size_t width) {
+  while (text.size() < width) text = " " + text;
+  return text;
+}
+
+void Put(std::string& record, size_t offset, const std::string& bytes) {
+  record.replace(offset, bytes.size(), bytes);
+}
+
+// "m ss t" of a finishing time in tenths of a second.
+std::string TimeDigits(int tenths) {
+  return std::to_string(tenths / 600) + TwoDigits(tenths / 10 % 60) + std::to_string(tenths % 10);
+}
+
+int FinishTenths(const RaceCardFields& card, int position) {
+  return std::stoi(card.distance) * 58 / 100 + 20 + 2 * position;
+}
+
+}  // namespace
+
+ResultsFields SampleResult(const SampleRace& race) {
+  const RaceCardFields& card = race.card;
+  const int runners = static_cast<int>(card.entries.size());
+  const std::string id = RaceId(card);
+  std::vector<std::string> abnormal(static_cast<size_t>(runners) + 1, "0");
+  std::vector<int> left, weights;
+  for (int n = 1; n <= runners; ++n) {
+    const auto it = kAbnormal.find(id + "-" + TwoDigits(n));
+    if (race.strengths[static_cast<size_t>(n - 1)] == 0) abnormal[n] = "1";
+    if (it != kAbnormal.end()) abnormal[n] = it->second;
+    if (abnormal[n] == "0") left.push_back(n);
+  }
+  // Finishing order: each place drawn among the horses left, in proportion to strength.
+  Dice dice(std::stoull(card.year + card.month_day + card.race_number + card.venue_code));
+  std::vector<int> order;
+  while (!left.empty()) {
+    int total = 0;
+    for (int n : left) total += race.strengths[static_cast<size_t>(n - 1)];
+    int pick = dice.Below(total);
+    size_t i = 0;
+    while (pick >= race.strengths[static_cast<size_t>(left[i] - 1)]) {
+      pick -= race.strengths[static_cast<size_t>(left[i] - 1)];
+      ++i;
+    }
+    order.push_back(left[i]);
+    left.erase(left.begin() + static_cast<long>(i));
+  }
+  std::vector<int> position(static_cast<size_t>(runners) + 1, 0);
+  for (size_t i = 0; i < order.size(); ++i) position[order[i]] = static_cast<int>(i) + 1;
+  const bool dead_heat = id == kDeadHeatRace;
+  if (dead_heat) position[order[2]] = 2;
+  if (id == kDemotionRace) abnormal[order[2]] = "7";
+
+  // Popularity: the order of the strengths.
+  std::vector<int> by_strength;
+  for (int n = 1; n <= runners; ++n) by_strength.push_back(n);
+  std::stable_sort(by_strength.begin(), by_strength.end(), [&](int a, int b) {
+    return race.strengths[static_cast<size_t>(a - 1)] > race.strengths[static_cast<size_t>(b - 1)];
+  });
+
+  ResultsFields r;
+  r.venue_code = card.venue_code, r.year = card.year, r.meeting = card.meeting;
+  r.day = card.day, r.race = card.race_number, r.month_day = card.month_day;
+  r.weekday = card.weekday, r.race_type = card.race_type, r.weight_rule = card.weight_rule;
+  r.class_code = "000";
+  for (const std::string& code : card.class_codes) {
+    if (code != "000") {
+      r.class_code = code;
+      break;
+    }
+  }
+  r.distance = card.distance, r.track = card.course, r.race_name = card.race_name;
+  r.edition = card.edition, r.grade = card.grade;
+  r.weather = r.going = card.weekday == "1" ? "2" : "1";
+  const int scale = card.grade == "A" ? 10 : 1;
+  r.prize = {std::to_string(6500 * scale), std::to_string(2600 * scale),
+             std::to_string(1600 * scale), std::to_string(980 * scale),
+             std::to_string(650 * scale)};
+  r.added = {"100", "29"};
+
+  for (int n = 1; n <= runners; ++n) {
+    const EntryFields& entry = card.entries[static_cast<size_t>(n - 1)];
+    const HorseFields& horse = race.horses[static_cast<size_t>(n - 1)];
+    const int place = position[n];
+    SlotFields slot;
+    slot.position = TwoDigits(place);
+    slot.abnormal = abnormal[n];
+    slot.demotion = abnormal[n] == "7" ? "02" : "  ";
+    slot.margin = place > 1 ? kMargins[(place + std::stoi(card.race_number)) % 10] : "   ";
+    if (dead_heat && n == order[2]) slot.margin = "D  ";  // 同着
+    slot.time = place > 0 ? TimeDigits(FinishTenths(card, place)) : "0000";
+    slot.weight = entry.carried_weight;
+    slot.body_weight = horse.body_weight == "000" || abnormal[n] == "1"
+                           ? "000"
+                           : std::to_string(std::stoi(horse.body_weight) + dice.Below(13) - 6);
+    slot.horse_id = entry.horse_id;
+    slot.jockey = entry.jockey_code;
+    const auto rank = std::find(by_strength.begin(), by_strength.end(), n) - by_strength.begin();
+    slot.popularity = abnormal[n] == "1" ? "00" : TwoDigits(static_cast<int>(rank) + 1);
+    r.horse_results.push_back(slot);
+  }
+
+  const pat::ZoContent zo = SampleZo(race);
+  const pat::UoContent uo = runners > 8 ? SampleUo(race) : pat::UoContent{};
+  const auto bracket_slot = [&](int a, int b) {
+    const int fa = card.entries[static_cast<size_t>(a - 1)].bracket[0] - '0';
+    const int fb = card.entries[static_cast<size_t>(b - 1)].bracket[0] - '0';
+    return std::pair{std::min(fa, fb), std::max(fa, fb)};
+  };
+  const auto bracket_odds = [&](int a, int b) {
+    const auto [fa, fb] = bracket_slot(a, b);
+    return zo.brackets[static_cast<size_t>(pat::BracketSlotOf(fa, fb) - 1)].odds;
+  };
+  const auto bracket_pair = [&](int a, int b) {
+    const auto [fa, fb] = bracket_slot(a, b);
+    return std::to_string(fa) + std::to_string(fb) + ":" + Yen(bracket_odds(a, b));
+  };
+  // Up to 8 runners every bracket holds one horse: the quinella pays as the bracket pair.
+  const auto quinella = [&](int a, int b) {
+    const int slot = pat::QuinellaSlotOf(std::min(a, b), std::max(a, b), runners);
+    const std::string odds =
+        uo.pairs.empty() ? bracket_odds(a, b) : uo.pairs[static_cast<size_t>(slot - 1)].odds;
+    return TwoDigits(std::min(a, b)) + TwoDigits(std::max(a, b)) + ":" + Yen(odds);
+  };
+  const auto& first = zo.horses[static_cast<size_t>(order[0] - 1)];
+  r.win = {TwoDigits(order[0]) + ":" + Yen(first.win)};
+  r.place = {};
+  for (size_t i = 0; i < 3 && i < order.size(); ++i) {
+    r.place[i] =
+        TwoDigits(order[i]) + ":" + Yen(zo.horses[static_cast<size_t>(order[i] - 1)].place_low);
+  }
+  r.bracket = {bracket_pair(order[0], order[1])};
+  r.quinella = {quinella(order[0], order[1])};
+  if (dead_heat) {
+    r.bracket[1] = bracket_pair(order[0], order[2]);
+    r.quinella[1] = quinella(order[0], order[2]);
+  }
+  return r;
+}
+
+std::string SampleKsFile(const SampleRace& race, const ResultsFields& result) {
+  const RaceCardFields& card = race.card;
+  std::string k(560, ' ');
+  const int number = std::stoi(card.race_number);
+  Put(k, 0, "19" + card.year + card.month_day);
+  Put(k, 14, card.year + "0" + card.meeting + "0" + card.day + Pad(std::to_string(number), 2));
+  Put(k, 26, text::EncodeCp932(result.going == "1" ? "良" : "稍") + " ");
+  Put(k, 30, text::EncodeCp932("良") + " ");
+  // The first three placings, by position then horse number.
+  std::vector<std::pair<int, int>> placed;
+  for (size_t i = 0; i < result.horse_results.size(); ++i) {
+    const int place = std::stoi(result.horse_results[i].position);
+    if (place > 0) placed.push_back({place, static_cast<int>(i) + 1});
+  }
+  std::sort(placed.begin(), placed.end());
+  for (size_t i = 0; i < 3 && i < placed.size(); ++i) {
+    const auto [place, n] = placed[i];
+    const std::string time = TimeDigits(FinishTenths(card, place));
+    Put(k, 90 + 40 * i, std::to_string(place) + " " + Pad(std::to_string(n), 2));
+    Put(k, 112 + 40 * i, time.substr(0, 1) + "." + time.substr(1, 2) + "." + time.substr(3));
+  }
+  const auto payouts = [&](size_t start, size_t step, auto entries, bool pair_digits) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+      const std::string& e = entries[i];
+      if (e.empty()) continue;
+      const std::string number = e.substr(0, e.find(':')), yen = e.substr(e.find(':') + 1);
+      std::string label = Pad(std::to_string(std::stoi(number)), 2);
+      if (number.size() == 2 && pair_digits) label = number.substr(0, 1) + "-" + number.substr(1);
+      if (number.size() == 4) label = number.substr(0, 2) + "-" + number.substr(2);
+      Put(k, start + step * i, label + Pad(yen, 8));
+    }
+  };
+  payouts(374, 10, result.win, false);
+  payouts(404, 10, result.place, false);
+  payouts(455, 12, result.bracket, true);
+  payouts(491, 14, result.quinella, false);
+  int scratched = 0;
+  for (size_t i = 0; i < result.horse_results.size(); ++i) {
+    if (result.horse_results[i].abnormal != "1") continue;
+    Put(k, 532, "1");
+    Put(k, 534 + 3 * static_cast<size_t>(scratched++), Pad(std::to_string(i + 1), 2));
+  }
+  return k;
+}
+
+}  // namespace mirtote::sample

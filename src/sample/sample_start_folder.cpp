@@ -1,0 +1,181 @@
+#include "sample/sample_start_folder.h"
+
+#include <chrono>
+#include <ctime>
+#include <system_error>
+
+#include "pat/pat_run.h"
+#include "sample/lzh_writer.h"
+#include "sample/sample_meeting.h"
+#include "shell/quiet_host.h"
+#include "shell/settings_keys.h"
+#include "text/cp932.h"
+#include "text/files.h"
+
+namespace mirtote::sample {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Writes one file; the first failure is kept.
+class Writer {
+ public:
+  void Write(const fs::path& path, const std::string& bytes) {
+    if (!WriteBytes(path, bytes) && error.empty()) error = text::PathText(path) + " を書けません";
+  }
+  std::string error;
+};
+
+// Sets the file's modification time to `hhmm` on the day `date8`, local time: the odds text
+// shows it as the time the odds were fetched.
+void SetFetchTime(const fs::path& path, const std::string& date8, const std::string& hhmm) {
+  std::tm local{};
+  local.tm_year = std::stoi(date8.substr(0, 4)) - 1900;
+  local.tm_mon = std::stoi(date8.substr(4, 2)) - 1;
+  local.tm_mday = std::stoi(date8.substr(6, 2));
+  local.tm_hour = std::stoi(hhmm.substr(0, 2));
+  local.tm_min = std::stoi(hhmm.substr(2, 2));
+  local.tm_isdst = -1;
+  const auto at = std::chrono::system_clock::from_time_t(std::mktime(&local));
+  std::error_code ignored;
+  fs::last_write_time(path, std::chrono::file_clock::from_sys(at), ignored);
+}
+
+std::string Join(const std::vector<std::string>& records) {
+  std::string out;
+  for (const std::string& r : records) out += r;
+  return out;
+}
+
+// The odds posted from the PAT folder, as the forum shows them: a log heading, and each post
+// under its message header; a chat message between the venues.
+std::string ForumLog(const fs::path& start, const fs::path& pat_folder, const fs::path& script) {
+  MemorySettingsStore settings;
+  settings.Set(keys::kStartup, keys::kPatInstFolder, text::PathText(pat_folder));
+  settings.Set(keys::kStartup, keys::kOddsLogFolder, text::PathText(script));
+  QuietHost host;
+  pat::PatRunRequest request{.market = pat::Market::kMorning,
+                             .format = pat::OutputFormat::kNifTerm,
+                             .selection = pat::DefaultRaceSelection(pat::Market::kMorning)};
+  request.selection.advance_sale = false;
+  const pat::PatRunResult result = pat::RunPatOutput(request, {start, settings, host});
+
+  std::string log = "＊＊＊ 競馬会議室 ログ 98/05/10 ＊＊＊\r\n\r\n";
+  int message = 100;
+  size_t at = 0;
+  while (at < result.posted_text.size()) {
+    size_t end = result.posted_text.find("\r\n", at);
+    if (end == std::string::npos) end = result.posted_text.size();
+    const std::string line = result.posted_text.substr(at, end - at);
+    at = end + 2;
+    if (line.starts_with("SUB:")) {
+      if (message == 112) {
+        log +=
+            "#0113 TOTE_FAN  98/05/10 12:05  05/10  Re: 京都のオッズ\r\n\r\n"
+            "京都もお願いします。\r\n\r\n";
+        message = 113;
+      }
+      log += "#0" + std::to_string(++message) + " KORVAN01  98/05/10  " + line.substr(4) + "\r\n";
+    } else if (line != "/POST") {
+      log += line + "\r\n";
+    }
+  }
+  return log;
+}
+
+std::string QuotedIniValue(const std::string& value) {
+  std::string out = "\"";
+  for (char c : value) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + "\"";
+}
+
+std::string SettingsFile(const fs::path& start) {
+  std::string ini = "[Startup]\n";
+  const auto folder = [&](const char* key, const char* name) {
+    ini += std::string(key) + "=" + QuotedIniValue(text::PathText(start / name)) + "\n";
+  };
+  folder(keys::kJravanFolder, "LZH");
+  folder(keys::kOddsLogFolder, "LOG");
+  folder(keys::kPatFileFolder, "PSEUDO");
+  folder(keys::kTargetFolder, "TARGET");
+  folder(keys::kCsvFolder, "TARGET");
+  folder(keys::kPatInstFolder, "PAT");
+  ini += "PatType=PAT95\nFileExtType=ALL\nOddsFileType=CSV\nEnvironment=ORIGINAL\n";
+  return ini;
+}
+
+}  // namespace
+
+StartFolderResult WriteSampleStartFolder(const StartFolderRequest& request) {
+  const fs::path start = fs::absolute(request.start);
+  std::error_code error;
+  for (const char* name :
+       {"LZH", "DATA", "SEISEKI", "Work", "FILE", "PAT", "LOG", "TARGET", "PSEUDO"}) {
+    fs::create_directories(start / name, error);
+    if (error) return {false, text::PathText(start / name) + ": " + error.message()};
+  }
+
+  const SampleMeeting meeting = PlanMeeting();
+  Writer out;
+  std::vector<std::string> cards, horses, results;
+  std::string csv;
+  for (const SampleDay& day : meeting.days) {
+    std::vector<RaceCardFields> day_cards;
+    std::vector<HorseFields> day_horses;
+    std::vector<ResultsFields> day_results;
+    const bool sunday = day.date8 == "19980510";
+    for (const SampleRace& race : day.races) {
+      day_cards.push_back(race.card);
+      day_horses.insert(day_horses.end(), race.horses.begin(), race.horses.end());
+      day_results.push_back(SampleResult(race));
+      cards.push_back(RaceCardRecord(race.card));
+      for (const HorseFields& h : race.horses) horses.push_back(HorseRecord(h));
+      results.push_back(ResultsRecordBytes(day_results.back()));
+      if (!sunday) continue;
+      const int runners = static_cast<int>(race.card.entries.size());
+      const fs::path zo =
+          WritePatFiles(start / "PAT", ZoName(race.card), SampleZo(race), UoName(race.card),
+                        runners > 8 ? std::optional(SampleUo(race)) : std::nullopt);
+      SetFetchTime(zo, day.date8, race.odds_time);
+      if (runners > 8) SetFetchTime(start / "PAT" / UoName(race.card), day.date8, race.odds_time);
+      const std::string ks = "KS-" + ZoName(race.card).substr(3, 1) + "0" + race.card.meeting +
+                             race.card.day + ZoName(race.card).substr(5, 1) + ".JRA";
+      out.Write(start / "PAT" / ks, SampleKsFile(race, day_results.back()));
+      csv += SampleCsvLines(race);
+    }
+    WriteMeeting(start / "DATA", day.stem, day_cards, day_horses);
+    WriteResultsFile(start, day.stem + ".SEI", day_results);
+  }
+  std::string jockeys;
+  for (const JockeyFields& j : meeting.jockeys) jockeys += JockeyRecord(j);
+  out.Write(start / "DATA" / "騎手.DAT", jockeys);
+  out.Write(start / "DATA" / "調教師.DAT", meeting.trainers);
+  out.Write(start / "LZH" / "JV980509.LZH", StoredLzh({{"JRA#DEN1.DAT", Join(cards)},
+                                                       {"JRA#UMAJ.DAT", Join(horses)},
+                                                       {"JRA#KISI.DAT", jockeys},
+                                                       {"JRA#CHOK.DAT", meeting.trainers}}));
+  out.Write(start / "LZH" / "SE980510.LZH", StoredLzh({{"JRA#SEI1.DAT", Join(results)}}));
+  out.Write(start / "TARGET" / "OD980510.CSV", csv);
+
+  // The posting writes its script into a folder of its own, removed afterwards.
+  const fs::path script = start / "Work" / "posting";
+  fs::create_directories(script, error);
+  out.Write(start / "LOG" / "KORVAN0510.ODS",
+            text::EncodeCp932(ForumLog(start, start / "PAT", script)));
+  fs::remove_all(script, error);
+
+  out.Write(start / "MIR_TOTE.ini", SettingsFile(start));
+  if (!request.help_file.empty()) {
+    fs::copy_file(request.help_file, start / "MIR_TOTE.HLP", fs::copy_options::overwrite_existing,
+                  error);
+    if (error && out.error.empty())
+      out.error = text::PathText(request.help_file) + ": " + error.message();
+  }
+  return {out.error.empty(), out.error};
+}
+
+}  // namespace mirtote::sample

@@ -40,6 +40,7 @@ struct FeatureRace {
   const char* weight_rule;
   std::array<std::string, 4> classes;
   const char* distance;
+  const char* course = "11";
 };
 
 struct DayPlan {
@@ -86,7 +87,7 @@ const DayPlan kDays[] = {
      {14, 18, 11, 8, 16, 12, 10, 15, 9, 13, 16, 18},
      {{{"嵯峨野特別", "000", "E", "4", kLimit16, "1800"},
        {"比叡ステークス", "000", "E", "1", kOpen, "2400"},
-       {"栗東ステークス", "000", "E", "1", kOpen, "1400"}}}},
+       {"栗東ステークス", "000", "E", "1", kOpen, "1400", "24"}}}},
 };
 
 // Scratched horses: (day index, race, horse number). Each is in a bracket of two or more,
@@ -147,7 +148,7 @@ SampleRace PlanRace(Dice& dice, int day_index, const DayPlan& plan, int race) {
     card.weight_rule = f.weight_rule;
     card.class_codes = f.classes;
     card.distance = f.distance;
-    card.course = dice.Below(3) == 0 ? "24" : "11";
+    card.course = f.course;
   }
 
   const int runners = plan.runners[static_cast<size_t>(race - 1)];

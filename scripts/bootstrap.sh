@@ -11,7 +11,6 @@ packages=(
   clang libclang-rt-14-dev
   fonts-ipafont-gothic
   xvfb xauth
-  python3
 )
 
 SUDO=""

@@ -15,9 +15,9 @@ cmake --build "$BUILD" -j"$(nproc)"
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
-python3 tools/make_sample_data.py "$WORK/sample" >/dev/null
+"$BUILD/mir_tote_sample" start "$WORK/sample" >/dev/null
 DATA="$WORK/sample/DATA"
-PAT="$WORK/sample/FILE"
+PAT="$WORK/sample/PAT"
 SEP=$'\n--MIRTOTE-FILE--\n'  # fuzz::kFileSeparator
 
 # Seeds: the sample's files, joined as each target reads them.
@@ -38,14 +38,16 @@ for zo in "$PAT"/ZO-*.JRA; do
   uo="$PAT/UO-${zo##*/ZO-}"
   if [ -f "$uo" ]; then seed pat_file "${zo##*/}" "$zo" "$uo"; else seed pat_file "${zo##*/}" "$zo"; fi
 done
-cut_records "$DATA"/*.DEN 584 2 "$WORK/cards"
-cut_records "$DATA"/*.UMA 1825 18 "$WORK/horses"
+cut_records "$DATA/東京19980510.DEN" 584 2 "$WORK/cards"
+cut_records "$DATA/東京19980510.UMA" 1825 18 "$WORK/horses"
 cut_records "$DATA/騎手.DAT" 1065 20 "$WORK/jockeys"
 seed records day "$WORK/cards" "$WORK/horses" "$WORK/jockeys" "$PAT/ZO-581.JRA"
 seed records short "$WORK/cards" "$WORK/horses"
 CONVERT=tests/data/convert
 seed forum_log forum "$CONVERT/forum.ODS"
+seed forum_log sample "$WORK/sample/LOG/KORVAN0510.ODS"
 seed odds_csv csv "$CONVERT/OD980510.CSV"
+seed odds_csv sample "$WORK/sample/TARGET/OD980510.CSV"
 seed odds_csv csv_cards "$CONVERT/OD980510.CSV" "$WORK/cards"
 while IFS= read -r lzh; do
   seed archive "${lzh##*/}" "$lzh"

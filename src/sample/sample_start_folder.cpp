@@ -137,11 +137,15 @@ StartFolderResult WriteSampleStartFolder(const StartFolderRequest& request) {
       results.push_back(ResultsRecordBytes(day_results.back()));
       if (!sunday) continue;
       const int runners = static_cast<int>(race.card.entries.size());
-      const fs::path zo =
-          WritePatFiles(start / "PAT", ZoName(race.card), SampleZo(race), UoName(race.card),
-                        runners > 8 ? std::optional(SampleUo(race)) : std::nullopt);
-      SetFetchTime(zo, day.date8, race.odds_time);
-      if (runners > 8) SetFetchTime(start / "PAT" / UoName(race.card), day.date8, race.odds_time);
+      // The pseudo-PAT folder starts with the same odds, so the newspaper sheets have input
+      // before any conversion.
+      for (const char* folder : {"PAT", "PSEUDO"}) {
+        WritePatFiles(start / folder, ZoName(race.card), SampleZo(race), UoName(race.card),
+                      runners > 8 ? std::optional(SampleUo(race)) : std::nullopt);
+        SetFetchTime(start / folder / ZoName(race.card), day.date8, race.odds_time);
+        if (runners > 8)
+          SetFetchTime(start / folder / UoName(race.card), day.date8, race.odds_time);
+      }
       const std::string ks = "KS-" + ZoName(race.card).substr(3, 1) + "0" + race.card.meeting +
                              race.card.day + ZoName(race.card).substr(5, 1) + ".JRA";
       out.Write(start / "PAT" / ks, SampleKsFile(race, day_results.back()));

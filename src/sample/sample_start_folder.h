@@ -11,7 +11,8 @@
 //                        result files of both venues
 //   LOG/KORVAN0510.ODS   a forum odds log of Sunday's races, as posted from those files
 //   TARGET/OD980510.CSV  TARGET's odds file of Sunday's races
-//   PSEUDO/              where the conversions put their pseudo-PAT files
+//   PSEUDO/              where the conversions put their pseudo-PAT files; it starts with
+//                        copies of the PAT folder's odds files
 //   MIR_TOTE.HLP         the help file (copied from `help_file` when given)
 //   MIR_TOTE.ini         the settings: the six folder settings point into the folder
 //

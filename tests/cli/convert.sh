@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*"; FAILED=1; }
 export XDG_CONFIG_HOME="$WORK/config"
 run() { "$BIN" --settings MIR_TOTE.ini "$@"; }
 
-run settings set PatType ""
+rm -f PSEUDO/* && run settings set PatType ""
 run convert-log LOG/KORVAN0510.ODS >/dev/null 2>err.txt
 [ $? -eq 1 ] && [ "$(cat err.txt)" = $'【処理中止】\nPAT種別が不明です。' ] || fail "no PAT type"
 [ -z "$(ls PSEUDO)" ] || fail "no PAT type: files written"

@@ -66,6 +66,7 @@ run pat-run --market M --format 2 --races 11 --no-presale >/dev/null 2>&1 &&
   golden script_aircraft.txt LOG/PAD || fail "Air Craft script of race 11"
 
 # Round trip: the posted script read back as a forum log gives PAT's odds slots again.
+rm -f PSEUDO/*
 run convert-log "$WORK/script.txt" >/dev/null 2>&1 || fail "script as a log: status"
 pseudo_files pseudo_from_script.txt
 run convert-log LOG/KORVAN0510.ODS >/dev/null 2>&1 || fail "forum log: status"

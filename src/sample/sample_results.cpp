@@ -52,48 +52,40 @@ int FinishTenths(const RaceCardFields& card, int position) {
   return std::stoi(card.distance) * 58 / 100 + 20 + 2 * position;
 }
 
-}  // namespace
-
-ResultsFields SampleResult(const SampleRace& race) {
-  const RaceCardFields& card = race.card;
-  const int runners = static_cast<int>(card.entries.size());
-  const std::string id = RaceId(card);
+// Each horse's abnormal code (index = horse number): "0" finished normally.
+std::vector<std::string> AbnormalCodes(const SampleRace& race) {
+  const int runners = static_cast<int>(race.card.entries.size());
   std::vector<std::string> abnormal(static_cast<size_t>(runners) + 1, "0");
-  std::vector<int> left, weights;
   for (int n = 1; n <= runners; ++n) {
-    const auto it = kAbnormal.find(id + "-" + TwoDigits(n));
+    const auto it = kAbnormal.find(RaceId(race.card) + "-" + TwoDigits(n));
     if (race.strengths[static_cast<size_t>(n - 1)] == 0) abnormal[n] = "1";
     if (it != kAbnormal.end()) abnormal[n] = it->second;
-    if (abnormal[n] == "0") left.push_back(n);
   }
-  // Finishing order: each place drawn among the horses left, in proportion to strength.
-  Dice dice(std::stoull(card.year + card.month_day + card.race_number + card.venue_code));
-  std::vector<int> order;
+  return abnormal;
+}
+
+// The finishers in order: each place drawn among the horses left, in proportion to strength.
+std::vector<int> FinishingOrder(const SampleRace& race, const std::vector<std::string>& abnormal,
+                                Dice& dice) {
+  const auto strength = [&](int n) { return race.strengths[static_cast<size_t>(n - 1)]; };
+  std::vector<int> left, order;
+  for (size_t n = 1; n < abnormal.size(); ++n) {
+    if (abnormal[n] == "0") left.push_back(static_cast<int>(n));
+  }
   while (!left.empty()) {
     int total = 0;
-    for (int n : left) total += race.strengths[static_cast<size_t>(n - 1)];
+    for (int n : left) total += strength(n);
     int pick = dice.Below(total);
     size_t i = 0;
-    while (pick >= race.strengths[static_cast<size_t>(left[i] - 1)]) {
-      pick -= race.strengths[static_cast<size_t>(left[i] - 1)];
-      ++i;
-    }
+    for (; pick >= strength(left[i]); ++i) pick -= strength(left[i]);
     order.push_back(left[i]);
     left.erase(left.begin() + static_cast<long>(i));
   }
-  std::vector<int> position(static_cast<size_t>(runners) + 1, 0);
-  for (size_t i = 0; i < order.size(); ++i) position[order[i]] = static_cast<int>(i) + 1;
-  const bool dead_heat = id == kDeadHeatRace;
-  if (dead_heat) position[order[2]] = 2;
-  if (id == kDemotionRace) abnormal[order[2]] = "7";
+  return order;
+}
 
-  // Popularity: the order of the strengths.
-  std::vector<int> by_strength;
-  for (int n = 1; n <= runners; ++n) by_strength.push_back(n);
-  std::stable_sort(by_strength.begin(), by_strength.end(), [&](int a, int b) {
-    return race.strengths[static_cast<size_t>(a - 1)] > race.strengths[static_cast<size_t>(b - 1)];
-  });
-
+// The race's own fields of the results record, from its race card.
+ResultsFields RaceFields(const RaceCardFields& card) {
   ResultsFields r;
   r.venue_code = card.venue_code, r.year = card.year, r.meeting = card.meeting;
   r.day = card.day, r.race = card.race_number, r.month_day = card.month_day;
@@ -113,7 +105,72 @@ ResultsFields SampleResult(const SampleRace& race) {
              std::to_string(1600 * scale), std::to_string(980 * scale),
              std::to_string(650 * scale)};
   r.added = {"100", "29"};
+  return r;
+}
 
+// Payouts for 100 yen at the race's own odds; with the dead heat the second pair pays too.
+void SetPayouts(const SampleRace& race, const std::vector<int>& order, bool dead_heat,
+                ResultsFields& r) {
+  const RaceCardFields& card = race.card;
+  const int runners = static_cast<int>(card.entries.size());
+  const pat::ZoContent zo = SampleZo(race);
+  const pat::UoContent uo = runners > 8 ? SampleUo(race) : pat::UoContent{};
+  const auto brackets = [&](int a, int b) {
+    const int fa = card.entries[static_cast<size_t>(a - 1)].bracket[0] - '0';
+    const int fb = card.entries[static_cast<size_t>(b - 1)].bracket[0] - '0';
+    return std::pair{std::min(fa, fb), std::max(fa, fb)};
+  };
+  const auto bracket_odds = [&](int a, int b) {
+    const auto [fa, fb] = brackets(a, b);
+    return zo.brackets[static_cast<size_t>(pat::BracketSlotOf(fa, fb) - 1)].odds;
+  };
+  const auto bracket_pair = [&](int a, int b) {
+    const auto [fa, fb] = brackets(a, b);
+    return std::to_string(fa) + std::to_string(fb) + ":" + Yen(bracket_odds(a, b));
+  };
+  // Up to 8 runners every bracket holds one horse: the quinella pays as the bracket pair.
+  const auto quinella = [&](int a, int b) {
+    const int slot = pat::QuinellaSlotOf(std::min(a, b), std::max(a, b), runners);
+    const std::string odds =
+        uo.pairs.empty() ? bracket_odds(a, b) : uo.pairs[static_cast<size_t>(slot - 1)].odds;
+    return TwoDigits(std::min(a, b)) + TwoDigits(std::max(a, b)) + ":" + Yen(odds);
+  };
+  const auto horse = [&](int n) { return zo.horses[static_cast<size_t>(n - 1)]; };
+  r.win = {TwoDigits(order[0]) + ":" + Yen(horse(order[0]).win)};
+  r.place = {};
+  for (size_t i = 0; i < 3 && i < order.size(); ++i) {
+    r.place[i] = TwoDigits(order[i]) + ":" + Yen(horse(order[i]).place_low);
+  }
+  r.bracket = {bracket_pair(order[0], order[1])};
+  r.quinella = {quinella(order[0], order[1])};
+  if (dead_heat) {
+    r.bracket[1] = bracket_pair(order[0], order[2]);
+    r.quinella[1] = quinella(order[0], order[2]);
+  }
+}
+
+}  // namespace
+
+ResultsFields SampleResult(const SampleRace& race) {
+  const RaceCardFields& card = race.card;
+  const int runners = static_cast<int>(card.entries.size());
+  std::vector<std::string> abnormal = AbnormalCodes(race);
+  Dice dice(std::stoull(card.year + card.month_day + card.race_number + card.venue_code));
+  const std::vector<int> order = FinishingOrder(race, abnormal, dice);
+  std::vector<int> position(static_cast<size_t>(runners) + 1, 0);
+  for (size_t i = 0; i < order.size(); ++i) position[order[i]] = static_cast<int>(i) + 1;
+  const bool dead_heat = RaceId(card) == kDeadHeatRace;
+  if (dead_heat) position[order[2]] = 2;
+  if (RaceId(card) == kDemotionRace) abnormal[order[2]] = "7";
+
+  // Popularity: the order of the strengths.
+  std::vector<int> by_strength;
+  for (int n = 1; n <= runners; ++n) by_strength.push_back(n);
+  std::stable_sort(by_strength.begin(), by_strength.end(), [&](int a, int b) {
+    return race.strengths[static_cast<size_t>(a - 1)] > race.strengths[static_cast<size_t>(b - 1)];
+  });
+
+  ResultsFields r = RaceFields(card);
   for (int n = 1; n <= runners; ++n) {
     const EntryFields& entry = card.entries[static_cast<size_t>(n - 1)];
     const HorseFields& horse = race.horses[static_cast<size_t>(n - 1)];
@@ -135,42 +192,7 @@ ResultsFields SampleResult(const SampleRace& race) {
     slot.popularity = abnormal[n] == "1" ? "00" : TwoDigits(static_cast<int>(rank) + 1);
     r.horse_results.push_back(slot);
   }
-
-  const pat::ZoContent zo = SampleZo(race);
-  const pat::UoContent uo = runners > 8 ? SampleUo(race) : pat::UoContent{};
-  const auto bracket_slot = [&](int a, int b) {
-    const int fa = card.entries[static_cast<size_t>(a - 1)].bracket[0] - '0';
-    const int fb = card.entries[static_cast<size_t>(b - 1)].bracket[0] - '0';
-    return std::pair{std::min(fa, fb), std::max(fa, fb)};
-  };
-  const auto bracket_odds = [&](int a, int b) {
-    const auto [fa, fb] = bracket_slot(a, b);
-    return zo.brackets[static_cast<size_t>(pat::BracketSlotOf(fa, fb) - 1)].odds;
-  };
-  const auto bracket_pair = [&](int a, int b) {
-    const auto [fa, fb] = bracket_slot(a, b);
-    return std::to_string(fa) + std::to_string(fb) + ":" + Yen(bracket_odds(a, b));
-  };
-  // Up to 8 runners every bracket holds one horse: the quinella pays as the bracket pair.
-  const auto quinella = [&](int a, int b) {
-    const int slot = pat::QuinellaSlotOf(std::min(a, b), std::max(a, b), runners);
-    const std::string odds =
-        uo.pairs.empty() ? bracket_odds(a, b) : uo.pairs[static_cast<size_t>(slot - 1)].odds;
-    return TwoDigits(std::min(a, b)) + TwoDigits(std::max(a, b)) + ":" + Yen(odds);
-  };
-  const auto& first = zo.horses[static_cast<size_t>(order[0] - 1)];
-  r.win = {TwoDigits(order[0]) + ":" + Yen(first.win)};
-  r.place = {};
-  for (size_t i = 0; i < 3 && i < order.size(); ++i) {
-    r.place[i] =
-        TwoDigits(order[i]) + ":" + Yen(zo.horses[static_cast<size_t>(order[i] - 1)].place_low);
-  }
-  r.bracket = {bracket_pair(order[0], order[1])};
-  r.quinella = {quinella(order[0], order[1])};
-  if (dead_heat) {
-    r.bracket[1] = bracket_pair(order[0], order[2]);
-    r.quinella[1] = quinella(order[0], order[2]);
-  }
+  SetPayouts(race, order, dead_heat, r);
   return r;
 }
 

@@ -72,30 +72,24 @@ class HelpSplashTest : public QObject {
     QVERIFY(form.help_window()->y() >= form.centralWidget()->mapToGlobal(QPoint(0, 0)).y());
   }
 
-  // The start folder's copy first, then the installed one (share/mir_tote beside the
-  // program's folder), then the program's own folder.
+  // Each copy wins over those after it: the start folder's, the installed one (share/mir_tote
+  // beside the program's folder), the program folder's own.
   void helpFileLookUpOrder() {
-    const std::pair<std::vector<const char*>, const char*> cases[] = {
-        {{".", "usr/share/mir_tote", "usr/bin"}, "."},
-        {{"usr/share/mir_tote", "usr/bin"}, "usr/share/mir_tote"},
-        {{"usr/bin"}, "usr/bin"}};
-    for (const auto& [places, expected] : cases) {
-      FormHarness h;
-      h.program_folder = h.folder.path() / "usr" / "bin";
-      for (const char* place : places) h.folder.Write(fs::path(place) / "MIR_TOTE.HLP", place);
-      auto& form = h.Load();
+    FormHarness h;
+    h.program_folder = h.folder.path() / "usr" / "bin";
+    auto& form = h.Load();
+    for (const char* place : {"usr/bin", "usr/share/mir_tote", "."}) {
+      h.folder.Write(fs::path(place) / "MIR_TOTE.HLP", place);
       form.ShowHelp("目次");
-      QVERIFY(h.host.messages.empty());
-      QCOMPARE(form.help_window()->HelpText()->toPlainText(), Q(expected));
+      QVERIFY(form.help_window());
+      QCOMPARE(form.help_window()->HelpText()->toPlainText(), Q(place));
     }
   }
 
   void missingHelpFileIsReported() {
     FormHarness h;
-    h.program_folder = h.folder.path() / "usr" / "bin";
-    // In none of the three places: a folder of that name is not the file.
-    for (const char* place : {".", "usr/share/mir_tote", "usr/bin"})
-      fs::create_directories(h.folder.path() / place / "MIR_TOTE.HLP");
+    h.program_folder = h.folder.path() / "bin";
+    fs::create_directory(h.folder.path() / "MIR_TOTE.HLP");  // a folder is not the file
     h.folder.Write("MIR_TOTE.HLP.bak", "x");
     auto& form = h.Load();
     h.Button("ヘルプ")->trigger();

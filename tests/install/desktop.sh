@@ -1,7 +1,6 @@
 #!/bin/bash
-# `cmake --install` into a temporary prefix with a space in it: every file in place, a valid
-# desktop entry whose command, read as desktops read it, starts the installed program in
-# MIR_TOTE below the home folder. $1: the build folder.
+# `cmake --install` (a prefix with a space) puts every file in place; the desktop entry's command
+# starts the installed program in ~/MIR_TOTE. $1: the build folder.
 set -eu
 trap 'echo "FAIL: line $LINENO"' ERR
 WORK=$(mktemp -d)
@@ -14,8 +13,7 @@ for f in bin/mir_tote share/mir_tote/MIR_TOTE.HLP $ENTRY $I/scalable/apps/mir_to
 done
 if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$P/$ENTRY"; fi
 
-# Exec's value unescaped (only \\ occurs), then its quoting, which is the shell's double
-# quoting. A command instead of the window: its start-up makes the working folders.
+# Exec unescaped (only \\ occurs), then quoted as in the shell; a command makes the folders.
 exec_line=$(sed -n 's/^Exec=//p' "$P/$ENTRY" | sed 's/\\\\/\\/g')
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config"
 eval "$exec_line --yes settings set PatType PAT31" 2>/dev/null

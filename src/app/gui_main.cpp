@@ -1,6 +1,7 @@
 #include "app/gui_main.h"
 
 #include <QApplication>
+#include <QFile>
 #include <filesystem>
 #include <system_error>
 
@@ -20,6 +21,8 @@ int RunGui(int& argc, char** argv, const runtime::StartOptions& options) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("MIR_TOTE"));
   QApplication::setApplicationVersion(QStringLiteral("2.00"));
+  // The installed desktop entry's name, which desktops match the window (and its icon) by.
+  QGuiApplication::setDesktopFileName(QStringLiteral("mir_tote"));
 
   QApplication::setWindowIcon(ProgramIcon());
 
@@ -41,6 +44,8 @@ int RunGui(int& argc, char** argv, const runtime::StartOptions& options) {
 
   MainFormOptions form_options;
   form_options.no_splash = options.no_splash;
+  form_options.program_folder =
+      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
   if (options.start_folder) {
     std::error_code error;
     form_options.start_folder = std::filesystem::absolute(*options.start_folder, error);

@@ -6,7 +6,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "text/chars.h"
 #include "text/files.h"
 #include "ui/qt_support.h"
 
@@ -22,14 +21,6 @@ namespace {
 constexpr std::string_view kContentsKeyword = "目次";
 
 }  // namespace
-
-std::optional<fs::path> FindHelpFile(const fs::path& start_folder, std::string_view help_file) {
-  const std::string wanted = text::AsciiUpper(help_file);
-  for (const std::string& name : text::ListPlainFiles(start_folder)) {
-    if (text::AsciiUpper(name) == wanted) return start_folder / name;
-  }
-  return std::nullopt;
-}
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), help_text_(new QTextBrowser(this)) {

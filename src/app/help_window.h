@@ -1,22 +1,16 @@
 #pragma once
-// The help of the program: the help file "MIR_TOTE.HLP" in the start folder, an HTML page
-// (UTF-8) with one anchor per keyword (<a name="目次">), shown in a help window of our own
-// at the keyword's section.
+// The help of the program: the help file "MIR_TOTE.HLP" (see shell/help_file.h for where it is
+// found), an HTML page (UTF-8) with one anchor per keyword (<a name="目次">), shown in a help
+// window of our own at the keyword's section.
 
 #include <QWidget>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
 class QTextBrowser;
 
 namespace mirtote::app {
-
-// The plain file of the start folder whose name, upper-cased, equals the upper-cased
-// `help_file`; nothing when there is none.
-std::optional<std::filesystem::path> FindHelpFile(const std::filesystem::path& start_folder,
-                                                  std::string_view help_file);
 
 class HelpWindow : public QWidget {
   Q_OBJECT

@@ -26,6 +26,8 @@ struct MainFormOptions {
   bool no_splash = false;                             // --no-splash
   std::chrono::milliseconds splash_time{3000};        // how long the splash stands alone
   std::optional<std::filesystem::path> start_folder;  // instead of the process's current folder
+  // The executable's folder, from which the installed help file is found.
+  std::filesystem::path program_folder;
 };
 
 // The windows and operations the menus start, each a function of the context.

@@ -14,6 +14,7 @@
 #include "app/main_form.h"
 #include "app/placement.h"
 #include "app/w_splash.h"
+#include "shell/help_file.h"
 #include "shell/settings_keys.h"
 #include "shell/work_folders.h"
 #include "text/files.h"
@@ -93,7 +94,8 @@ void Main_Form::closeEvent(QCloseEvent* event) {
 
 void Main_Form::ShowHelp(std::string_view keyword) {
   Host& host = context_.session.host;
-  const auto file = FindHelpFile(context_.session.start_folder, help_file_);
+  const auto file = FindHelpFile(
+      HelpFileFolders(context_.session.start_folder, options_.program_folder), help_file_);
   if (!file) {
     const std::string text =
         std::string("ヘルプファイルが見つかりません。") + "\r\n" + "MIR_TOTE.exe と同じフォルダに" +

@@ -49,6 +49,7 @@ struct FormHarness {
   std::map<std::string, std::function<void()>> during;  // run inside an operation
   std::unique_ptr<app::Main_Form> form;
   bool loaded = false;
+  fs::path program_folder;  // none: the help file is looked for in the start folder only
 
   // With `work_folders`, the five working folders exist in the start folder.
   explicit FormHarness(bool work_folders = true) {
@@ -63,6 +64,7 @@ struct FormHarness {
     options.no_splash = no_splash;
     options.splash_time = splash;
     options.start_folder = folder.path();
+    options.program_folder = program_folder;
     form = std::make_unique<app::Main_Form>(context, options, RecordingOperations());
     loaded = form->MDIForm_Load();
     return *form;

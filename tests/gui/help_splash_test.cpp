@@ -72,8 +72,23 @@ class HelpSplashTest : public QObject {
     QVERIFY(form.help_window()->y() >= form.centralWidget()->mapToGlobal(QPoint(0, 0)).y());
   }
 
+  // Each copy wins over those after it: the start folder's, the installed one (share/mir_tote
+  // beside the program's folder), the program folder's own.
+  void helpFileLookUpOrder() {
+    FormHarness h;
+    h.program_folder = h.folder.path() / "usr" / "bin";
+    auto& form = h.Load();
+    for (const char* place : {"usr/bin", "usr/share/mir_tote", "."}) {
+      h.folder.Write(fs::path(place) / "MIR_TOTE.HLP", place);
+      form.ShowHelp("目次");
+      QVERIFY(form.help_window());
+      QCOMPARE(form.help_window()->HelpText()->toPlainText(), Q(place));
+    }
+  }
+
   void missingHelpFileIsReported() {
     FormHarness h;
+    h.program_folder = h.folder.path() / "bin";
     fs::create_directory(h.folder.path() / "MIR_TOTE.HLP");  // a folder is not the file
     h.folder.Write("MIR_TOTE.HLP.bak", "x");
     auto& form = h.Load();

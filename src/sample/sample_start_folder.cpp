@@ -70,11 +70,10 @@ std::string ForumLog(const fs::path& start, const fs::path& pat_folder, const fs
     const std::string line = result.posted_text.substr(at, end - at);
     at = end + 2;
     if (line.starts_with("SUB:")) {
-      if (message == 112) {
-        log +=
-            "#0113 TOTE_FAN  98/05/10 12:05  05/10  Re: 京都のオッズ\r\n\r\n"
-            "京都もお願いします。\r\n\r\n";
-        message = 113;
+      // Another member asks for the second venue just before its first post.
+      if (line.find("京都 　１Ｒ") != std::string::npos) {
+        log += "#0" + std::to_string(++message) +
+               " TOTE_FAN  98/05/10  Re: 京都のオッズ\r\n\r\n京都もお願いします。\r\n\r\n";
       }
       log += "#0" + std::to_string(++message) + " KORVAN01  98/05/10  " + line.substr(4) + "\r\n";
     } else if (line != "/POST") {

@@ -4,8 +4,6 @@
 
 #include "convert/forum_log.h"
 #include "fuzz/fuzz_folder.h"
-#include "fuzz/fuzz_input.h"
-#include "pat/pat_file.h"
 #include "shell/settings_keys.h"
 
 using namespace mirtote;
@@ -24,11 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Session session{start, settings, host};
   const auto result = convert::ConvertForumLogs({{"forum.ODS"}}, session);
 
-  for (const auto& message : result.messages) fuzz::CheckText(message);
-  for (const auto& path : result.files_written) {
-    if (path.parent_path() != start / "FILE") __builtin_trap();
-  }
-  fuzz::CheckPseudoPatFolder(start / "FILE", pat31 ? pat::kZoSizePat31 : pat::kZoSizePat95,
-                             pat31 ? pat::kUoSizePat31 : pat::kUoSizePat95);
+  fuzz::CheckConversion(result, start / "FILE", pat31);
   return 0;
 }

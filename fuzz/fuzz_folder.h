@@ -1,6 +1,7 @@
 #pragma once
 // A scratch folder for the targets that go through files: made once per process under /dev/shm
-// (or the system's temporary folder), emptied before each input and removed at the end.
+// (or the system's temporary folder), emptied before each input and removed at the end; and the
+// check of what the conversions leave in it.
 
 #include <stdlib.h>
 
@@ -9,6 +10,10 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+
+#include "convert/conversion.h"
+#include "fuzz/fuzz_input.h"
+#include "pat/pat_file.h"
 
 namespace mirtote::fuzz {
 
@@ -49,10 +54,17 @@ inline void WriteInput(const std::filesystem::path& path, std::string_view bytes
   if (!out.flush()) __builtin_trap();
 }
 
-// Every file the conversions write is a whole ZO or UO file of the layout: 829 / 1981 bytes
-// (PAT95) or 909 / 1989 bytes (PAT31). Anything else in the folder is a fault.
-inline void CheckPseudoPatFolder(const std::filesystem::path& folder, size_t zo_size,
-                                 size_t uo_size) {
+// What the odds source conversions must hold for any input: every message is UTF-8, files
+// are written only into the pseudo-PAT folder, and every file there is a whole ZO or UO file
+// of the layout (829 / 1981 bytes in PAT95, 909 / 1989 bytes in PAT31).
+inline void CheckConversion(const convert::ConversionResult& result,
+                            const std::filesystem::path& folder, bool pat31) {
+  for (const auto& message : result.messages) CheckText(message);
+  for (const auto& path : result.files_written) {
+    if (path.parent_path() != folder) __builtin_trap();
+  }
+  const size_t zo_size = pat31 ? pat::kZoSizePat31 : pat::kZoSizePat95;
+  const size_t uo_size = pat31 ? pat::kUoSizePat31 : pat::kUoSizePat95;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     if (!entry.is_regular_file()) __builtin_trap();
     const std::string name = entry.path().filename().string();

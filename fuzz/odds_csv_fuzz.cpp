@@ -6,7 +6,6 @@
 #include "convert/odds_csv.h"
 #include "fuzz/fuzz_folder.h"
 #include "fuzz/fuzz_input.h"
-#include "pat/pat_file.h"
 #include "shell/settings_keys.h"
 
 using namespace mirtote;
@@ -29,11 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Session session{start, settings, host};
   const auto result = convert::ConvertOddsCsvFiles({{"OD980510.CSV"}}, session);
 
-  for (const auto& message : result.messages) fuzz::CheckText(message);
-  for (const auto& path : result.files_written) {
-    if (path.parent_path() != start / "FILE") __builtin_trap();
-  }
-  fuzz::CheckPseudoPatFolder(start / "FILE", pat31 ? pat::kZoSizePat31 : pat::kZoSizePat95,
-                             pat31 ? pat::kUoSizePat31 : pat::kUoSizePat95);
+  fuzz::CheckConversion(result, start / "FILE", pat31);
   return 0;
 }

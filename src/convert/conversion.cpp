@@ -82,6 +82,21 @@ std::optional<std::string> WritePseudoPat(const PseudoPatTarget& target, const s
   return std::nullopt;
 }
 
+bool WriteRace(const Session& session, const PseudoPatTarget& target, const fs::path& source,
+               const std::string& zo_name, const pat::ZoContent& zo, const std::string& uo_name,
+               const std::optional<pat::UoContent>& uo, ConversionResult& result) {
+  auto error = WritePseudoPat(target, zo_name, pat::BuildZoFile(zo, target.layout), result);
+  if (!error && uo) {
+    error = WritePseudoPat(target, uo_name, pat::BuildUoFile(*uo, target.layout), result);
+  }
+  if (error) {
+    TellFailure(session, result, source, 0, *error);
+    return false;
+  }
+  ++result.races_written;
+  return true;
+}
+
 fs::path SourcePath(const Session& session, const fs::path& path) {
   return path.is_absolute() ? path : session.start_folder / path;
 }

@@ -54,6 +54,12 @@ std::optional<PseudoPatTarget> PrepareTarget(const Session& session, ConversionR
 std::optional<std::string> WritePseudoPat(const PseudoPatTarget& target, const std::string& name,
                                           std::string_view bytes, ConversionResult& result);
 
+// Writes one race: its ZO file, then its UO file when it has one. A failure is told with the
+// source file's name and gives false; a race written is counted.
+bool WriteRace(const Session& session, const PseudoPatTarget& target, const fs::path& source,
+               const std::string& zo_name, const pat::ZoContent& zo, const std::string& uo_name,
+               const std::optional<pat::UoContent>& uo, ConversionResult& result);
+
 // The sources a request names: a relative path is taken below the start folder.
 fs::path SourcePath(const Session& session, const fs::path& path);
 

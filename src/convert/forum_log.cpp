@@ -105,18 +105,8 @@ class LogConversion {
     const auto name = [&](pat::PatKind kind) {
       return pat::PatFileName(kind, block.venue_char, day, block.race_char);
     };
-    auto error = WritePseudoPat(target_, name(pat::PatKind::kZo),
-                                pat::BuildZoFile(block.zo, target_.layout), result_);
-    if (!error && block.uo) {
-      error = WritePseudoPat(target_, name(pat::PatKind::kUo),
-                             pat::BuildUoFile(*block.uo, target_.layout), result_);
-    }
-    if (error) {
-      TellFailure(session_, result_, path, 0, *error);
-      return false;
-    }
-    ++result_.races_written;
-    return true;
+    return WriteRace(session_, target_, path, name(pat::PatKind::kZo), block.zo,
+                     name(pat::PatKind::kUo), block.uo, result_);
   }
 
   const Session& session_;

@@ -128,18 +128,8 @@ class CsvConversion {
 
   bool Write(const fs::path& path, const CsvRace& race) {
     const pat::PatLayout layout = target_.layout;
-    auto error = WritePseudoPat(target_, race.FileName(pat::PatKind::kZo, layout),
-                                pat::BuildZoFile(race.zo(), layout), result_);
-    if (const auto uo = race.uo(); !error && uo) {
-      error = WritePseudoPat(target_, race.FileName(pat::PatKind::kUo, layout),
-                             pat::BuildUoFile(*uo, layout), result_);
-    }
-    if (error) {
-      TellFailure(session_, result_, path, 0, *error);
-      return false;
-    }
-    ++result_.races_written;
-    return true;
+    return WriteRace(session_, target_, path, race.FileName(pat::PatKind::kZo, layout), race.zo(),
+                     race.FileName(pat::PatKind::kUo, layout), race.uo(), result_);
   }
 
   const Session& session_;

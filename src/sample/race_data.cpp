@@ -13,29 +13,18 @@ namespace mirtote::sample {
 
 namespace {
 
-// `utf8` as CP932 bytes padded with spaces or cut to exactly `bytes` bytes.
-std::string Field(const std::string& utf8, size_t bytes) {
-  std::string out = text::EncodeCp932(utf8);
-  out.resize(bytes, ' ');
-  return out;
-}
-
 // `utf8` padded with "　" to `chars` characters, as a CP932 field of `bytes` bytes.
 std::string FullWidthField(const std::string& utf8, size_t chars, size_t bytes) {
   std::string padded = utf8;
   for (size_t n = text::CharCount(utf8); n < chars; ++n) padded += "　";
-  return Field(padded, bytes);
+  return Cp932Field(padded, bytes);
 }
 
 // A record of `length` spaces with the fields (offset, CP932 bytes) placed in it; a field
 // running past the end is cut.
 std::string Record(size_t length, std::initializer_list<std::pair<size_t, std::string>> fields) {
   std::string r(length, ' ');
-  for (const auto& [offset, bytes] : fields) {
-    if (offset >= r.size()) continue;
-    r.replace(offset, std::min(bytes.size(), r.size() - offset), bytes, 0,
-              std::min(bytes.size(), r.size() - offset));
-  }
+  for (const auto& [offset, bytes] : fields) PutField(r, offset, bytes);
   return r;
 }
 
@@ -74,7 +63,7 @@ std::vector<HorseFields> HorsesFor(const RaceCardFields& card) {
 }
 
 std::string RaceCardRecord(const RaceCardFields& s) {
-  const auto f = [](const std::string& text, size_t bytes) { return Field(text, bytes); };
+  const auto f = [](const std::string& text, size_t bytes) { return Cp932Field(text, bytes); };
   // clang-format off
   std::string r = Record(584, {
       {0, f(s.venue_code, 2)}, {2, f(s.year, 2)}, {4, f(s.meeting, 1)}, {5, f(s.day, 1)},
@@ -96,17 +85,17 @@ std::string RaceCardRecord(const RaceCardFields& s) {
 }
 
 std::string HorseRecord(const HorseFields& h) {
-  return Record(1825, {{0, Field(h.id, 8)},
+  return Record(1825, {{0, Cp932Field(h.id, 8)},
                        {9, FullWidthField(h.name, 18, 36)},
-                       {89, Field(h.second_name, 40)},
-                       {130, Field(h.sex, 1)},
-                       {133, Field(h.birth_date, 6)},
-                       {724, Field(h.body_weight, 3)},
+                       {89, Cp932Field(h.second_name, 40)},
+                       {130, Cp932Field(h.sex, 1)},
+                       {133, Cp932Field(h.birth_date, 6)},
+                       {724, Cp932Field(h.body_weight, 3)},
                        {860, "470"}});  // an older race's weight, never shown
 }
 
 std::string JockeyRecord(const JockeyFields& j) {
-  return Record(1065, {{0, Field(j.code, 4)},
+  return Record(1065, {{0, Cp932Field(j.code, 4)},
                        {11, FullWidthField(j.family, 8, 16)},
                        {27, FullWidthField(j.given, 8, 16)}});
 }
@@ -189,6 +178,22 @@ fs::path WritePatFiles(const fs::path& folder, const std::string& zo_name, const
 
 std::string TwoDigits(int n) {
   return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+std::string RightAligned(const std::string& text, size_t width) {
+  return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+std::string Cp932Field(const std::string& utf8, size_t bytes) {
+  std::string out = text::EncodeCp932(utf8);
+  out.resize(bytes, ' ');
+  return out;
+}
+
+void PutField(std::string& record, size_t offset, const std::string& bytes) {
+  if (offset >= record.size()) return;
+  const size_t n = std::min(bytes.size(), record.size() - offset);
+  record.replace(offset, n, bytes, 0, n);
 }
 
 }  // namespace mirtote::sample

@@ -102,5 +102,11 @@ fs::path WritePatFiles(const fs::path& folder, const std::string& zo_name, const
 
 // "05" for 5, "12" for 12.
 std::string TwoDigits(int n);
+// `text` right-aligned in `width` characters with spaces before it.
+std::string RightAligned(const std::string& text, size_t width);
+// UTF-8 `utf8` as CP932 bytes, padded with spaces or cut to exactly `bytes` bytes.
+std::string Cp932Field(const std::string& utf8, size_t bytes);
+// Overwrites `bytes` into `record` at `offset`, cut at the record's end.
+void PutField(std::string& record, size_t offset, const std::string& bytes);
 
 }  // namespace mirtote::sample

@@ -4,6 +4,7 @@
 // excluded at the start, one that did not finish, a demoted horse and a dead heat for 2nd.
 // Everything is drawn from fixed seeds with integer arithmetic, so the bytes never change.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,17 +36,19 @@ struct SampleMeeting {
 
 SampleMeeting PlanMeeting();
 
-// The race's PAT odds files: win and place odds from the strengths, pair odds from the
-// chance that both horses fill the first two places; scratched horses and their pairs are
-// not sold.
-pat::ZoContent SampleZo(const SampleRace& race);
-pat::UoContent SampleUo(const SampleRace& race);
+// The race's PAT odds: win and place odds from the strengths, pair odds from the chance that
+// both horses fill the first two places; scratched horses and their pairs are not sold.
+struct SampleOdds {
+  pat::ZoContent zo;
+  std::optional<pat::UoContent> uo;  // more than 8 runners
+};
+SampleOdds SampleOddsOf(const SampleRace& race);
 
 // The odds file lines of the race (TARGET's OD*.CSV layout), CR LF after each.
-std::string SampleCsvLines(const SampleRace& race);
+std::string SampleCsvLines(const SampleRace& race, const SampleOdds& odds);
 
-// The confirmed result of the race, and PAT's result file (KS file) of it.
-ResultsFields SampleResult(const SampleRace& race);
+// The confirmed result of the race, paying at its odds, and PAT's result file (KS file).
+ResultsFields SampleResult(const SampleRace& race, const SampleOdds& odds);
 std::string SampleKsFile(const SampleRace& race, const ResultsFields& result);
 
 }  // namespace mirtote::sample

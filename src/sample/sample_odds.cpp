@@ -48,18 +48,13 @@ int BracketOf(const SampleRace& race, int horse) {
   return race.card.entries[static_cast<size_t>(horse - 1)].bracket[0] - '0';
 }
 
-// `text` right-aligned in `width` characters.
-std::string Right(const std::string& text, size_t width) {
-  return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
-}
-
 std::string SoldOdds(const PairOdds& pair) {
   return pair.state == PairOdds::State::kSold ? pair.odds : "0.0";
 }
 
 }  // namespace
 
-pat::ZoContent SampleZo(const SampleRace& race) {
+SampleOdds SampleOddsOf(const SampleRace& race) {
   const RaceCardFields& card = race.card;
   const int runners = Runners(race);
   const int number = std::stoi(card.race_number);
@@ -97,25 +92,19 @@ pat::ZoContent SampleZo(const SampleRace& race) {
     zo.brackets[static_cast<size_t>(k - 1)] =
         any ? PairOf(chance, 1.5, 9999, 1000) : PairOdds{PairOdds::State::kNoOdds, "", 0, 0};
   }
-  return zo;
-}
-
-pat::UoContent SampleUo(const SampleRace& race) {
-  const int runners = Runners(race);
-  pat::UoContent uo = UoFor(SampleZo(race), runners);
-  const std::vector<double> win = WinChances(race);
+  if (runners <= 8) return {zo, std::nullopt};
+  pat::UoContent uo = UoFor(zo, runners);
   for (int k = 1; k <= pat::QuinellaPairCount(runners); ++k) {
     const auto [a, b] = pat::QuinellaPairOf(k, runners);
     uo.pairs[static_cast<size_t>(k - 1)] = PairOf(PairChance(win, a, b), 2.0, 99999, 10000);
   }
-  return uo;
+  return {zo, std::move(uo)};
 }
 
-std::string SampleCsvLines(const SampleRace& race) {
+std::string SampleCsvLines(const SampleRace& race, const SampleOdds& odds) {
   const RaceCardFields& c = race.card;
   const int runners = Runners(race);
-  const pat::ZoContent zo = SampleZo(race);
-  const pat::UoContent uo = SampleUo(race);
+  const pat::ZoContent& zo = odds.zo;
   const std::string key = c.venue_code + c.year + c.meeting + c.day + c.race_number;
   std::string lines;
   for (int k = 1; k <= runners; ++k) {
@@ -123,20 +112,21 @@ std::string SampleCsvLines(const SampleRace& race) {
     const bool out = horse.state != pat::HorseOdds::State::kRunning;
     std::string line = key + ",00," + TwoDigits(runners) + ",00," + race.odds_time + "," +
                        TwoDigits(k) + " ," + std::to_string(BracketOf(race, k)) + ",0000000000 ," +
-                       Right(out ? "0.0" : horse.win, 5) + "  ," +
-                       Right(out ? "0.0" : horse.place_low, 5) + "  ," +
-                       Right(out ? "0.0" : horse.place_high, 5) + " ,";
+                       RightAligned(out ? "0.0" : horse.win, 5) + "  ," +
+                       RightAligned(out ? "0.0" : horse.place_low, 5) + "  ," +
+                       RightAligned(out ? "0.0" : horse.place_high, 5) + " ,";
     for (int p = 1; p <= 18; ++p) {
       const int slot = pat::QuinellaSlotOf(std::min(k, p), std::max(k, p), runners);
-      const std::string odds =
-          p == k || slot == 0 ? "0.0" : SoldOdds(uo.pairs[static_cast<size_t>(slot - 1)]);
-      line += Right(odds, 6) + (p < 18 ? " ," : "  ,");
+      const std::string cell = p == k || slot == 0 || !odds.uo
+                                   ? "0.0"
+                                   : SoldOdds(odds.uo->pairs[static_cast<size_t>(slot - 1)]);
+      line += RightAligned(cell, 6) + (p < 18 ? " ," : "  ,");
     }
     const int f = BracketOf(race, k);
     for (int b = 1; b <= 8; ++b) {
       const int slot = pat::BracketSlotOf(std::min(f, b), std::max(f, b));
-      line +=
-          Right(SoldOdds(zo.brackets[static_cast<size_t>(slot - 1)]), 5) + (b < 8 ? "  ," : "\r\n");
+      line += RightAligned(SoldOdds(zo.brackets[static_cast<size_t>(slot - 1)]), 5) +
+              (b < 8 ? "  ," : "\r\n");
     }
     lines += line;
   }

@@ -34,15 +34,6 @@ std::string Yen(const std::string& odds) {
   return std::to_string(std::stoll("0" + tenths) * 10);
 }
 
-std::string Pad(std::string text, size_t width) {
-  while (text.size() < width) text = " " + text;
-  return text;
-}
-
-void Put(std::string& record, size_t offset, const std::string& bytes) {
-  record.replace(offset, bytes.size(), bytes);
-}
-
 // "m ss t" of a finishing time in tenths of a second.
 std::string TimeDigits(int tenths) {
   return std::to_string(tenths / 600) + TwoDigits(tenths / 10 % 60) + std::to_string(tenths % 10);
@@ -109,12 +100,11 @@ ResultsFields RaceFields(const RaceCardFields& card) {
 }
 
 // Payouts for 100 yen at the race's own odds; with the dead heat the second pair pays too.
-void SetPayouts(const SampleRace& race, const std::vector<int>& order, bool dead_heat,
-                ResultsFields& r) {
+void SetPayouts(const SampleRace& race, const SampleOdds& odds, const std::vector<int>& order,
+                bool dead_heat, ResultsFields& r) {
   const RaceCardFields& card = race.card;
   const int runners = static_cast<int>(card.entries.size());
-  const pat::ZoContent zo = SampleZo(race);
-  const pat::UoContent uo = runners > 8 ? SampleUo(race) : pat::UoContent{};
+  const pat::ZoContent& zo = odds.zo;
   const auto brackets = [&](int a, int b) {
     const int fa = card.entries[static_cast<size_t>(a - 1)].bracket[0] - '0';
     const int fb = card.entries[static_cast<size_t>(b - 1)].bracket[0] - '0';
@@ -131,9 +121,8 @@ void SetPayouts(const SampleRace& race, const std::vector<int>& order, bool dead
   // Up to 8 runners every bracket holds one horse: the quinella pays as the bracket pair.
   const auto quinella = [&](int a, int b) {
     const int slot = pat::QuinellaSlotOf(std::min(a, b), std::max(a, b), runners);
-    const std::string odds =
-        uo.pairs.empty() ? bracket_odds(a, b) : uo.pairs[static_cast<size_t>(slot - 1)].odds;
-    return TwoDigits(std::min(a, b)) + TwoDigits(std::max(a, b)) + ":" + Yen(odds);
+    return TwoDigits(std::min(a, b)) + TwoDigits(std::max(a, b)) + ":" +
+           Yen(odds.uo ? odds.uo->pairs[static_cast<size_t>(slot - 1)].odds : bracket_odds(a, b));
   };
   const auto horse = [&](int n) { return zo.horses[static_cast<size_t>(n - 1)]; };
   r.win = {TwoDigits(order[0]) + ":" + Yen(horse(order[0]).win)};
@@ -151,7 +140,7 @@ void SetPayouts(const SampleRace& race, const std::vector<int>& order, bool dead
 
 }  // namespace
 
-ResultsFields SampleResult(const SampleRace& race) {
+ResultsFields SampleResult(const SampleRace& race, const SampleOdds& odds) {
   const RaceCardFields& card = race.card;
   const int runners = static_cast<int>(card.entries.size());
   std::vector<std::string> abnormal = AbnormalCodes(race);
@@ -192,7 +181,7 @@ ResultsFields SampleResult(const SampleRace& race) {
     slot.popularity = abnormal[n] == "1" ? "00" : TwoDigits(static_cast<int>(rank) + 1);
     r.horse_results.push_back(slot);
   }
-  SetPayouts(race, order, dead_heat, r);
+  SetPayouts(race, odds, order, dead_heat, r);
   return r;
 }
 
@@ -200,10 +189,12 @@ std::string SampleKsFile(const SampleRace& race, const ResultsFields& result) {
   const RaceCardFields& card = race.card;
   std::string k(560, ' ');
   const int number = std::stoi(card.race_number);
-  Put(k, 0, "19" + card.year + card.month_day);
-  Put(k, 14, card.year + "0" + card.meeting + "0" + card.day + Pad(std::to_string(number), 2));
-  Put(k, 26, text::EncodeCp932(result.going == "1" ? "良" : "稍") + " ");
-  Put(k, 30, text::EncodeCp932("良") + " ");
+  PutField(k, 0, "19" + card.year + card.month_day);
+  PutField(
+      k, 14,
+      card.year + "0" + card.meeting + "0" + card.day + RightAligned(std::to_string(number), 2));
+  PutField(k, 26, text::EncodeCp932(result.going == "1" ? "良" : "稍") + " ");
+  PutField(k, 30, text::EncodeCp932("良") + " ");
   // The first three placings, by position then horse number.
   std::vector<std::pair<int, int>> placed;
   for (size_t i = 0; i < result.horse_results.size(); ++i) {
@@ -214,18 +205,18 @@ std::string SampleKsFile(const SampleRace& race, const ResultsFields& result) {
   for (size_t i = 0; i < 3 && i < placed.size(); ++i) {
     const auto [place, n] = placed[i];
     const std::string time = TimeDigits(FinishTenths(card, place));
-    Put(k, 90 + 40 * i, std::to_string(place) + " " + Pad(std::to_string(n), 2));
-    Put(k, 112 + 40 * i, time.substr(0, 1) + "." + time.substr(1, 2) + "." + time.substr(3));
+    PutField(k, 90 + 40 * i, std::to_string(place) + " " + RightAligned(std::to_string(n), 2));
+    PutField(k, 112 + 40 * i, time.substr(0, 1) + "." + time.substr(1, 2) + "." + time.substr(3));
   }
   const auto payouts = [&](size_t start, size_t step, auto entries, bool pair_digits) {
     for (size_t i = 0; i < entries.size(); ++i) {
       const std::string& e = entries[i];
       if (e.empty()) continue;
       const std::string number = e.substr(0, e.find(':')), yen = e.substr(e.find(':') + 1);
-      std::string label = Pad(std::to_string(std::stoi(number)), 2);
+      std::string label = RightAligned(std::to_string(std::stoi(number)), 2);
       if (number.size() == 2 && pair_digits) label = number.substr(0, 1) + "-" + number.substr(1);
       if (number.size() == 4) label = number.substr(0, 2) + "-" + number.substr(2);
-      Put(k, start + step * i, label + Pad(yen, 8));
+      PutField(k, start + step * i, label + RightAligned(yen, 8));
     }
   };
   payouts(374, 10, result.win, false);
@@ -235,8 +226,8 @@ std::string SampleKsFile(const SampleRace& race, const ResultsFields& result) {
   int scratched = 0;
   for (size_t i = 0; i < result.horse_results.size(); ++i) {
     if (result.horse_results[i].abnormal != "1") continue;
-    Put(k, 532, "1");
-    Put(k, 534 + 3 * static_cast<size_t>(scratched++), Pad(std::to_string(i + 1), 2));
+    PutField(k, 532, "1");
+    PutField(k, 534 + 3 * static_cast<size_t>(scratched++), RightAligned(std::to_string(i + 1), 2));
   }
   return k;
 }

@@ -42,12 +42,6 @@ void SetFetchTime(const fs::path& path, const std::string& date8, const std::str
   fs::last_write_time(path, std::chrono::file_clock::from_sys(at), ignored);
 }
 
-std::string Join(const std::vector<std::string>& records) {
-  std::string out;
-  for (const std::string& r : records) out += r;
-  return out;
-}
-
 // The odds posted from the PAT folder, as the forum shows them: a log heading, and each post
 // under its message header; a chat message between the venues.
 std::string ForumLog(const fs::path& start, const fs::path& pat_folder, const fs::path& script) {
@@ -120,48 +114,46 @@ StartFolderResult WriteSampleStartFolder(const StartFolderRequest& request) {
 
   const SampleMeeting meeting = PlanMeeting();
   Writer out;
-  std::vector<std::string> cards, horses, results;
-  std::string csv;
+  // The archives hold the weekend's records in day order, as the per-day files do.
+  std::string cards, horses, results, csv;
   for (const SampleDay& day : meeting.days) {
-    std::vector<RaceCardFields> day_cards;
-    std::vector<HorseFields> day_horses;
-    std::vector<ResultsFields> day_results;
+    std::string day_cards, day_horses, day_results;
     const bool sunday = day.date8 == "19980510";
     for (const SampleRace& race : day.races) {
-      day_cards.push_back(race.card);
-      day_horses.insert(day_horses.end(), race.horses.begin(), race.horses.end());
-      day_results.push_back(SampleResult(race));
-      cards.push_back(RaceCardRecord(race.card));
-      for (const HorseFields& h : race.horses) horses.push_back(HorseRecord(h));
-      results.push_back(ResultsRecordBytes(day_results.back()));
+      const SampleOdds odds = SampleOddsOf(race);
+      const ResultsFields result = SampleResult(race, odds);
+      day_cards += RaceCardRecord(race.card);
+      for (const HorseFields& h : race.horses) day_horses += HorseRecord(h);
+      day_results += ResultsRecordBytes(result);
       if (!sunday) continue;
-      const int runners = static_cast<int>(race.card.entries.size());
       // The pseudo-PAT folder starts with the same odds, so the newspaper sheets have input
       // before any conversion.
+      const std::string zo_name = ZoName(race.card), uo_name = UoName(race.card);
       for (const char* folder : {"PAT", "PSEUDO"}) {
-        WritePatFiles(start / folder, ZoName(race.card), SampleZo(race), UoName(race.card),
-                      runners > 8 ? std::optional(SampleUo(race)) : std::nullopt);
-        SetFetchTime(start / folder / ZoName(race.card), day.date8, race.odds_time);
-        if (runners > 8)
-          SetFetchTime(start / folder / UoName(race.card), day.date8, race.odds_time);
+        WritePatFiles(start / folder, zo_name, odds.zo, uo_name, odds.uo);
+        SetFetchTime(start / folder / zo_name, day.date8, race.odds_time);
+        if (odds.uo) SetFetchTime(start / folder / uo_name, day.date8, race.odds_time);
       }
-      const std::string ks = "KS-" + ZoName(race.card).substr(3, 1) + "0" + race.card.meeting +
-                             race.card.day + ZoName(race.card).substr(5, 1) + ".JRA";
-      out.Write(start / "PAT" / ks, SampleKsFile(race, day_results.back()));
-      csv += SampleCsvLines(race);
+      // "KS-", venue character, meeting and day, race character.
+      const std::string ks = "KS-" + zo_name.substr(3, 1) + "0" + race.card.meeting +
+                             race.card.day + zo_name.substr(5, 1) + ".JRA";
+      out.Write(start / "PAT" / ks, SampleKsFile(race, result));
+      csv += SampleCsvLines(race, odds);
     }
-    WriteMeeting(start / "DATA", day.stem, day_cards, day_horses);
-    WriteResultsFile(start, day.stem + ".SEI", day_results);
+    out.Write(start / "DATA" / (day.stem + ".DEN"), day_cards);
+    out.Write(start / "DATA" / (day.stem + ".UMA"), day_horses);
+    out.Write(start / "SEISEKI" / (day.stem + ".SEI"), day_results);
+    cards += day_cards, horses += day_horses, results += day_results;
   }
   std::string jockeys;
   for (const JockeyFields& j : meeting.jockeys) jockeys += JockeyRecord(j);
   out.Write(start / "DATA" / "騎手.DAT", jockeys);
   out.Write(start / "DATA" / "調教師.DAT", meeting.trainers);
-  out.Write(start / "LZH" / "JV980509.LZH", StoredLzh({{"JRA#DEN1.DAT", Join(cards)},
-                                                       {"JRA#UMAJ.DAT", Join(horses)},
+  out.Write(start / "LZH" / "JV980509.LZH", StoredLzh({{"JRA#DEN1.DAT", cards},
+                                                       {"JRA#UMAJ.DAT", horses},
                                                        {"JRA#KISI.DAT", jockeys},
                                                        {"JRA#CHOK.DAT", meeting.trainers}}));
-  out.Write(start / "LZH" / "SE980510.LZH", StoredLzh({{"JRA#SEI1.DAT", Join(results)}}));
+  out.Write(start / "LZH" / "SE980510.LZH", StoredLzh({{"JRA#SEI1.DAT", results}}));
   out.Write(start / "TARGET" / "OD980510.CSV", csv);
 
   // The posting writes its script into a folder of its own, removed afterwards.

@@ -4,15 +4,8 @@
 # typical_day.sh.
 # $1: the mir_tote binary, $2: the test data folder, $3: the mir_tote_sample binary.
 set -u
-BIN=$(realpath "$1")
 DATA=$(realpath "$2")
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-FAILED=0
-fail() { echo "FAIL: $*"; FAILED=1; }
-
-"$3" start "$WORK/開始" && cd "$WORK/開始" || { echo "FAIL: sample start folder"; exit 1; }
-export XDG_CONFIG_HOME="$WORK/config"
+source "$(dirname "$0")/lib/sample_folder.sh"
 run() { "$BIN" --settings MIR_TOTE.ini "$@"; }
 
 cp "$DATA/archive/full.lzh" "$WORK/full.lzh" && printf 'not an archive' >"$WORK/bad.lzh"

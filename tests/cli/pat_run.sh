@@ -4,14 +4,7 @@
 # (a script that cannot be written, a PAT folder that does not exist) give status 1.
 # $1: the mir_tote binary, $2: the test data folder (unused), $3: the mir_tote_sample binary.
 set -u
-BIN=$(realpath "$1")
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-FAILED=0
-fail() { echo "FAIL: $*"; FAILED=1; }
-
-"$3" start "$WORK/開始" && cd "$WORK/開始" || { echo "FAIL: sample start folder"; exit 1; }
-export XDG_CONFIG_HOME="$WORK/config"
+source "$(dirname "$0")/lib/sample_folder.sh"
 run() { "$BIN" --settings MIR_TOTE.ini "$@"; }
 
 run pat-run --market D --format 0 >out.txt 2>err.txt || fail "format 0: status"

@@ -6,17 +6,8 @@
 # files must hold the same odds slots as the PAT files they came from.
 # $1: the mir_tote binary, $2: the test data folder, $3: the mir_tote_sample binary.
 set -u -o pipefail
-BIN=$(realpath "$1")
 GOLDEN="$(realpath "$2")/day"
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-FAILED=0
-fail() { echo "FAIL: $*"; FAILED=1; }
-
-START="$WORK/開始"
-"$3" start "$START" || { echo "FAIL: sample start folder"; exit 1; }
-cd "$START" || exit 1
-export XDG_CONFIG_HOME="$WORK/config"
+source "$(dirname "$0")/lib/sample_folder.sh"
 run() { "$BIN" --settings MIR_TOTE.ini --yes "$@"; }
 
 # An output file (CP932, CR LF lines unless $3 is "lf") against its golden file (UTF-8, LF).

@@ -82,18 +82,33 @@ std::optional<std::string> WritePseudoPat(const PseudoPatTarget& target, const s
   return std::nullopt;
 }
 
-bool WriteRace(const Session& session, const PseudoPatTarget& target, const fs::path& source,
-               const std::string& zo_name, const pat::ZoContent& zo, const std::string& uo_name,
-               const std::optional<pat::UoContent>& uo, ConversionResult& result) {
-  auto error = WritePseudoPat(target, zo_name, pat::BuildZoFile(zo, target.layout), result);
-  if (!error && uo) {
-    error = WritePseudoPat(target, uo_name, pat::BuildUoFile(*uo, target.layout), result);
+void RaceFiles::Keep(const std::string& name, std::string bytes, int races) {
+  const auto [it, added] = index_.try_emplace(name, files_.size());
+  if (added) {
+    files_.push_back({name, std::move(bytes), races});
+  } else {
+    files_[it->second].bytes = std::move(bytes);
+    files_[it->second].races += races;
   }
-  if (error) {
-    TellFailure(session, result, source, 0, *error);
-    return false;
+}
+
+void RaceFiles::Add(const ParsedRace& race) {
+  Keep(race.zo_name, pat::BuildZoFile(race.zo, target_.layout), 1);
+  // A block without a UO file leaves the one of an earlier block of the race as it was.
+  if (race.uo) Keep(race.uo_name, pat::BuildUoFile(*race.uo, target_.layout), 0);
+}
+
+bool RaceFiles::WriteAll(const fs::path& source) {
+  std::vector<File> files = std::move(files_);
+  files_.clear();
+  index_.clear();
+  for (const File& file : files) {
+    if (auto error = WritePseudoPat(target_, file.name, file.bytes, result_)) {
+      TellFailure(session_, result_, source, 0, *error);
+      return false;
+    }
+    result_.races_written += file.races;
   }
-  ++result.races_written;
   return true;
 }
 

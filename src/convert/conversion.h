@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "pat/pat_file.h"
@@ -54,11 +55,50 @@ std::optional<PseudoPatTarget> PrepareTarget(const Session& session, ConversionR
 std::optional<std::string> WritePseudoPat(const PseudoPatTarget& target, const std::string& name,
                                           std::string_view bytes, ConversionResult& result);
 
-// Writes one race: its ZO file, then its UO file when it has one. A failure is told with the
-// source file's name and gives false; a race written is counted.
-bool WriteRace(const Session& session, const PseudoPatTarget& target, const fs::path& source,
-               const std::string& zo_name, const pat::ZoContent& zo, const std::string& uo_name,
-               const std::optional<pat::UoContent>& uo, ConversionResult& result);
+// One odds block of a log, or one race of an odds CSV file, as parsed: its header and odds
+// and the names of its files in the target's layout.
+struct ParsedRace {
+  const fs::path& source;
+  size_t line;  // the block's title line, the race's first line
+  const std::string& zo_name;
+  const pat::ZoContent& zo;
+  const std::string& uo_name;
+  const std::optional<pat::UoContent>& uo;  // more than 8 runners
+};
+
+// The pseudo-PAT files of one source file, each held with its final content and written once
+// when the source is done: a race met again (a later posting of its odds) replaces its files'
+// content, so the last block of each race wins, as if each block had been written in turn.
+// Memory is bounded by the number of races, not by the source's size.
+class RaceFiles {
+ public:
+  RaceFiles(const Session& session, const PseudoPatTarget& target, ConversionResult& result)
+      : session_(session), target_(target), result_(result) {}
+
+  // Every parsed block or race of a source passes here, in source order, before the last of
+  // each race is kept: the one place that sees them all.
+  void Add(const ParsedRace& race);
+
+  // Writes the files held, each once, in the order first met, and forgets them. Each file is
+  // synced as it is written: it is its one and final write of the run. A failure ends the
+  // writing; it is told with the source's name and gives false. Races whose ZO file was
+  // written are counted.
+  bool WriteAll(const fs::path& source);
+
+ private:
+  void Keep(const std::string& name, std::string bytes, int races);
+
+  struct File {
+    std::string name;
+    std::string bytes;
+    int races = 0;  // blocks whose ZO file this is
+  };
+  const Session& session_;
+  const PseudoPatTarget& target_;
+  ConversionResult& result_;
+  std::vector<File> files_;
+  std::unordered_map<std::string, size_t> index_;  // name -> files_
+};
 
 // The sources a request names: a relative path is taken below the start folder.
 fs::path SourcePath(const Session& session, const fs::path& path);

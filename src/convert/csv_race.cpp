@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/century.h"
 #include "text/number.h"
 #include "vocab/venues.h"
 
@@ -56,10 +57,10 @@ std::optional<CsvRace> CsvRace::Start(const SourceLine& line, std::string_view d
   race.race_char_ = pat::RaceChar(number);
   race.singles_ = race.runners_ > 16 ? 0 : std::min(16 - race.runners_, kBrackets);
   pat::PatHeader& h = race.zo_.header;
-  h.date8 = "19" + std::string(date6);
+  h.date8 = text::CenturyText(date6.substr(0, 2)) + std::string(date6);
   h.venue_name = std::string(venue->name);
-  h.century2 = "19";
   h.year2 = line.Get(3, 2);
+  h.century2 = text::CenturyText(h.year2);
   h.meeting2 = "0" + line.Get(5, 1);
   h.day2 = "0" + day;
   h.race2 = line.Get(7, 2);
@@ -69,6 +70,7 @@ std::optional<CsvRace> CsvRace::Start(const SourceLine& line, std::string_view d
   h.runners = race.runners_;
   for (auto& slot : race.zo_.brackets) slot = {PairOdds::State::kBlank, {}, 0, 0};
   race.pairs_.assign(pat::kQuinellaPairs, PairOdds{PairOdds::State::kBlank, {}, 0, 0});
+  race.seen_.assign(static_cast<size_t>(race.runners_), false);
   return race;
 }
 
@@ -79,6 +81,7 @@ bool CsvRace::AddHorse(const SourceLine& line, std::string& error) {
     error = "馬番または枠番が読めません。";
     return false;
   }
+  if (k <= runners_) seen_[static_cast<size_t>(k - 1)] = true;
   // A scratched horse has win odds of 0; any other odds, 10.0 included, run.
   HorseOdds& horse = zo_.horses[static_cast<size_t>(k - 1)];
   if (text::Val(line.Get(42, 5)) == 0) {
@@ -115,6 +118,14 @@ bool CsvRace::AddHorse(const SourceLine& line, std::string& error) {
 void CsvRace::SetCardTexts(std::string race_name, std::string conditions) {
   zo_.header.race_name = std::move(race_name);
   zo_.header.conditions = std::move(conditions);
+}
+
+std::vector<int> CsvRace::MissingHorses() const {
+  std::vector<int> missing;
+  for (size_t i = 0; i < seen_.size(); ++i) {
+    if (!seen_[i]) missing.push_back(static_cast<int>(i + 1));
+  }
+  return missing;
 }
 
 std::optional<pat::UoContent> CsvRace::uo() const {

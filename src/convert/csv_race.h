@@ -27,6 +27,9 @@ class CsvRace {
 
   void SetCardTexts(std::string race_name, std::string conditions);
 
+  // Horse numbers 1 to the runner count that no line filled, in order.
+  std::vector<int> MissingHorses() const;
+
   const std::string& identity() const { return identity_; }
   const pat::ZoContent& zo() const { return zo_; }
   // The quinella file's content; nothing for 8 runners or fewer.
@@ -40,6 +43,7 @@ class CsvRace {
   std::string identity_;
   pat::ZoContent zo_;
   std::vector<pat::PairOdds> pairs_;
+  std::vector<bool> seen_;  // by horse number - 1
   int runners_ = 0;
   int singles_ = 0;  // brackets that hold one horse
   char venue_char_ = 0;

@@ -5,6 +5,7 @@
 
 #include "jravan/race_card_record.h"
 #include "shell/settings_keys.h"
+#include "text/century.h"
 #include "text/chars.h"
 #include "text/cp932.h"
 #include "vocab/code_tables.h"
@@ -66,7 +67,8 @@ std::optional<fs::path> CsvRaceCards::CardFile(std::string_view date6,
                                                const vocab::Venue& venue) const {
   const std::string date(date6);
   if (!target_) {
-    return FindFile(folder_, std::string(venue.name) + "19" + date + std::string(kExtension));
+    return FindFile(folder_, std::string(venue.name) + text::CenturyText(date.substr(0, 2)) + date +
+                                 std::string(kExtension));
   }
   if (auto all = FindFile(folder_, date + std::string(kAllVenues) + std::string(kExtension))) {
     return all;

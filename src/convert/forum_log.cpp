@@ -1,8 +1,11 @@
 #include "convert/forum_log.h"
 
+#include <optional>
+
 #include "convert/forum_log_block.h"
 #include "convert/source_lines.h"
 #include "text/chars.h"
+#include "text/cp932.h"
 #include "text/files.h"
 #include "text/number.h"
 
@@ -11,6 +14,7 @@ namespace mirtote::convert {
 namespace {
 
 constexpr std::u32string_view kTitleMark = U"【オッズ】";
+constexpr std::string_view kTitleMarkText = "【オッズ】";
 constexpr std::string_view kProgressTitle = "【 KORVAN Log File 】オッズデータ取り込み中";
 constexpr size_t kSubjectScanEnd = 80;
 
@@ -26,27 +30,49 @@ char SubjectSaleMark(const SourceLine& line, char mark) {
   return mark;
 }
 
+// Title lines of a log, counted on the bytes for the progress bar: the mark's CP932 bytes at
+// a line's start are the mark itself once decoded.
+std::optional<int> CountTitles(const std::filesystem::path& path, std::string& error) {
+  SourceReader source;
+  if (!source.Open(path, error)) return std::nullopt;
+  static const std::string mark = text::EncodeCp932(kTitleMarkText);
+  int count = 0;
+  std::string_view bytes;
+  while (source.NextBytes(bytes, error)) count += bytes.starts_with(mark) ? 1 : 0;
+  if (!error.empty()) return std::nullopt;
+  return count;
+}
+
 class LogConversion {
  public:
   LogConversion(const Session& session, const PseudoPatTarget& target, ConversionResult& result)
-      : session_(session), target_(target), result_(result) {}
+      : session_(session), target_(target), result_(result), files_(session, target, result) {}
 
   void Convert(const std::filesystem::path& path) {
     std::string error;
-    const auto bytes = text::ReadWholeFile(path, &error);
-    if (!bytes) {
+    const auto count = CountTitles(path, error);
+    SourceReader source;
+    if (!count || !source.Open(path, error)) {
       TellFailure(session_, result_, path, 0, error);
       return;
     }
-    const std::vector<SourceLine> lines = DecodeLines(*bytes);
-    int count = 0;
-    for (const SourceLine& line : lines) count += line.StartsWith(kTitleMark) ? 1 : 0;
+    if (*count == 0) {
+      // A wrong file chosen or an empty log: nothing was converted.
+      ++result_.sources_failed;
+      Tell(session_, result_,
+           "ファイル：" + text::PathText(path) + "\r\nオッズが見つかりませんでした。",
+           kConfirmTitle, MessageIcon::kExclamation);
+      return;
+    }
 
     Host& host = session_.host;
-    host.ShowProgress(kProgressTitle, 0, count);
-    const bool ended = ConvertBlocks(path, lines, count);
+    host.ShowProgress(kProgressTitle, 0, *count);
+    LineReader reader(source);
+    const bool ended = ConvertBlocks(path, reader, *count);
+    // The files of the blocks read stay, also when the log ended early.
+    const bool written = files_.WriteAll(path);
     host.CloseProgress();
-    if (ended) {
+    if (ended && written) {
       ++result_.sources_done;
       Tell(session_, result_, kDoneMessage, kConfirmTitle, MessageIcon::kNone);
     }
@@ -54,28 +80,23 @@ class LogConversion {
 
  private:
   // False when the conversion of the log ended early (already told).
-  bool ConvertBlocks(const std::filesystem::path& path, const std::vector<SourceLine>& lines,
-                     int count) {
+  bool ConvertBlocks(const std::filesystem::path& path, LineReader& reader, int count) {
     const bool pat31 = target_.layout == pat::PatLayout::kPat31;
-    LineReader reader(lines);
     char sale_mark = 0;
     int index = 0;
-    while (!reader.AtEnd()) {
-      const SourceLine& line = reader.Next();
-      if (pat31) sale_mark = SubjectSaleMark(line, sale_mark);
-      if (!line.StartsWith(kTitleMark)) continue;
+    while (const SourceLine* line = reader.Next()) {
+      if (pat31) sale_mark = SubjectSaleMark(*line, sale_mark);
+      if (!line->StartsWith(kTitleMark)) continue;
 
       ++index;
       session_.host.SetProgressCaption("【 " + text::DecimalText(count) + " 情報中 " +
                                        text::DecimalText(index) + " 情報目 】を処理中です。");
       session_.host.SetProgressValue(index);
       const size_t title_line = reader.number();
-      BlockOutcome outcome = ParseOddsBlock(line, title_line, reader, pat31 ? "03" : "01");
+      BlockOutcome outcome = ParseOddsBlock(*line, title_line, reader, pat31 ? "03" : "01");
       switch (outcome.status) {
         case BlockOutcome::Status::kParsed:
-          if (!Write(path, outcome.block, pat31 ? (sale_mark == '2' ? '2' : '1') : 0)) {
-            return false;
-          }
+          Add(path, title_line, outcome.block, pat31 ? (sale_mark == '2' ? '2' : '1') : 0);
           sale_mark = '1';
           break;
         case BlockOutcome::Status::kUnknownVenue:
@@ -96,22 +117,27 @@ class LogConversion {
       }
       session_.host.Yield();
     }
+    if (!reader.error().empty()) {
+      TellFailure(session_, result_, path, 0, reader.error());
+      return false;
+    }
     return true;
   }
 
-  // The block's ZO file, then its UO file; `day_char` 0 keeps the title's day.
-  bool Write(const std::filesystem::path& path, const LogBlock& block, char day_char) {
+  // The block's ZO file and UO file; `day_char` 0 keeps the title's day.
+  void Add(const std::filesystem::path& path, size_t line, const LogBlock& block, char day_char) {
     const char day = day_char != 0 ? day_char : block.day_char;
     const auto name = [&](pat::PatKind kind) {
       return pat::PatFileName(kind, block.venue_char, day, block.race_char);
     };
-    return WriteRace(session_, target_, path, name(pat::PatKind::kZo), block.zo,
-                     name(pat::PatKind::kUo), block.uo, result_);
+    const std::string zo_name = name(pat::PatKind::kZo), uo_name = name(pat::PatKind::kUo);
+    files_.Add({path, line, zo_name, block.zo, uo_name, block.uo});
   }
 
   const Session& session_;
   const PseudoPatTarget& target_;
   ConversionResult& result_;
+  RaceFiles files_;
 };
 
 }  // namespace

@@ -16,9 +16,10 @@ struct ForumLogRequest {
 
 using ForumLogResult = ConversionResult;
 
-// Converts the logs one after the other, each with its progress and its end message.
+// Converts the logs one after the other, each with its progress and its end message. A log
+// is read line by line; each of its files is written once, with the last block of its race.
 // A log that cannot be read or ends inside an odds block is reported and left; the files
-// of its earlier blocks stay.
+// of its earlier blocks stay. A log without any odds block is told as a failure.
 ForumLogResult ConvertForumLogs(const ForumLogRequest& request, const Session& session);
 
 }  // namespace mirtote::convert

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "text/century.h"
 #include "text/chars.h"
 #include "text/number.h"
 #include "vocab/code_tables.h"
@@ -73,11 +74,12 @@ class BlockParser {
   }
 
   const SourceLine* Take() {
-    if (reader_.AtEnd()) {
-      Stop(Status::kFailed, reader_.number(), kEndInsideBlock);
-      return nullptr;
+    const SourceLine* line = reader_.Next();
+    if (line == nullptr) {
+      Stop(Status::kFailed, reader_.number(),
+           reader_.error().empty() ? kEndInsideBlock : reader_.error());
     }
-    return &reader_.Next();
+    return line;
   }
 
   // Takes lines up to and including the first that `is_mark` accepts.
@@ -111,8 +113,8 @@ class BlockParser {
     }
     block().race_char = pat::RaceChar(race);
     block().day_char = day;
-    h.date8 = "19" + year + month + mday;
-    h.century2 = "19";
+    h.century2 = text::CenturyText(year);
+    h.date8 = h.century2 + year + month + mday;
     h.year2 = year;
     h.meeting2 = std::string("0") + meeting;
     h.day2 = std::string("0") + day;

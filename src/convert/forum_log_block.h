@@ -4,27 +4,12 @@
 
 #include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "convert/source_lines.h"
 #include "pat/pat_file.h"
 
 namespace mirtote::convert {
-
-// The lines of a log taken one after another; line numbers count from 1.
-class LineReader {
- public:
-  explicit LineReader(const std::vector<SourceLine>& lines) : lines_(lines) {}
-  bool AtEnd() const { return next_ >= lines_.size(); }
-  // The next line; call only when not at the end.
-  const SourceLine& Next() { return lines_[next_++]; }
-  // Number of the line taken last (0 before the first).
-  size_t number() const { return next_; }
-
- private:
-  const std::vector<SourceLine>& lines_;
-  size_t next_ = 0;
-};
 
 struct LogBlock {
   pat::ZoContent zo;
@@ -48,7 +33,8 @@ struct BlockOutcome {
 };
 
 // Reads the block whose title line `title` (line number `title_line`) was just taken from
-// `reader`; the reader is left after the block's last line. `time_kind` is written at
+// `reader`; the reader is left after the block's last line. `title` is read before the
+// reader moves on. `time_kind` is written at
 // header offset 42 ("01" or "03").
 BlockOutcome ParseOddsBlock(const SourceLine& title, size_t title_line, LineReader& reader,
                             std::string_view time_kind);

@@ -17,8 +17,10 @@ struct OddsCsvRequest {
 
 using OddsCsvResult = ConversionResult;
 
-// Converts the files one after the other, each with its progress and its end message.
-// A race without its race card is written with blank name and conditions after a message.
+// Converts the files one after the other, each with its progress and its end message; each
+// file is read line by line and each of its pseudo-PAT files written once. A race without its
+// race card is written with blank name and conditions after a message; a race whose horses
+// lack lines is written with those horses blank after a message naming them.
 OddsCsvResult ConvertOddsCsvFiles(const OddsCsvRequest& request, const Session& session);
 
 }  // namespace mirtote::convert

@@ -135,6 +135,13 @@ class OddsRun {
 
   PatRunResult Run() {
     Host& host = session_.host;
+    if (!AnyDayPresent()) {
+      // Nothing to run on: without a word the run would look as if it had posted.
+      host.ShowMessage("PATのオッズファイル（ZO-*.JRA）が見つかりません。\r\n" +
+                           text::PathText(result_.pat_folder),
+                       "オッズデータ確認", MessageIcon::kExclamation);
+      return result_;
+    }
     host.ShowProgress(kProgressTitle, 0, scan_.file_count);
 
     // Main pass: the earliest day of each venue, with the race selection.
@@ -172,6 +179,15 @@ class OddsRun {
   }
 
  private:
+  bool AnyDayPresent() const {
+    for (const auto& days : scan_.day_present) {
+      for (bool present : days) {
+        if (present) return true;
+      }
+    }
+    return false;
+  }
+
   void ProcessDay(int venue_number, int day, bool advance_sale) {
     const vocab::Venue* venue = vocab::VenueByNumber(venue_number);
     if (venue == nullptr) return;

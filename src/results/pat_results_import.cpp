@@ -39,9 +39,13 @@ int Digit(char c) {
 
 KsScan ScanKsFiles(const fs::path& folder) {
   KsScan scan;
-  for (const std::string& name : text::ListPlainFiles(folder)) {
+  const text::FolderListing listing = text::ListFolder(folder);
+  // Any entry answers a name look-up, so that one that is not a file is read and named.
+  for (const std::string& name : listing.all_names) {
+    scan.actual_names.try_emplace(text::AsciiUpper(name), name);
+  }
+  for (const std::string& name : listing.plain_files) {
     const std::string upper = text::AsciiUpper(name);
-    scan.actual_names.emplace(upper, name);
     if (!upper.starts_with("KS") || !upper.ends_with("JRA")) continue;
     ++scan.file_count;
     if (upper.size() < 7) continue;
@@ -59,6 +63,7 @@ struct ResultRace {
   bool race_card_missing = false;
   bool outside_window = false;
   bool jockey_missing = false;
+  std::string read_failure;  // the KS file could not be read: the file and the reason
 };
 
 // The results text of one KS file, with its race card, horse and jockey files from DATA.
@@ -66,8 +71,9 @@ ResultRace BuildResultText(const fs::path& ks_path, const std::string& ks_name,
                            const Session& session, pat::RaceCardData& data) {
   ResultRace race;
   const vocab::Venue* venue = vocab::VenueByChar(ks_name.size() > 3 ? ks_name[3] : ' ');
-  const auto bytes = text::ReadWholeFile(ks_path);
-  if (venue == nullptr || !bytes) return race;
+  if (venue == nullptr) return race;
+  const auto bytes = text::ReadWholeFile(ks_path, &race.read_failure);
+  if (!bytes) return race;
   const KsFile ks(*bytes);
 
   const auto found = data.FindCard(ks.RaceKey(venue->code2));
@@ -143,6 +149,7 @@ pat::PatRunResult RunPatResultsImport(const pat::PatRunRequest& request, const S
           result.race_card_missing |= text.race_card_missing;
           outside_window += text.outside_window;
           result.jockey_missing |= text.jockey_missing;
+          if (!text.read_failure.empty()) result.read_failures.push_back(text.read_failure);
           if (!text.built) continue;
           // A results post carries no subject of its own.
           posting.Post("", text.text);

@@ -1,7 +1,7 @@
 #!/bin/bash
 # The real binary: the conversions on the sample start folder beyond typical_day.sh: the
 # odds run reads their pseudo-PAT files as PAT's own, the PAT31 layout names every day "1",
-# and an unknown PAT type, a missing file and bad usage end the command.
+# and an unknown PAT type, a missing file, a log without odds and bad usage end the command.
 # $1: the mir_tote binary, $2: the test data folder (unused), $3: the mir_tote_sample binary.
 set -u
 source "$(dirname "$0")/lib/sample_folder.sh"
@@ -25,6 +25,10 @@ run convert-csv TARGET/OD980510.CSV >/dev/null 2>&1 || fail "convert-csv: status
 run convert-csv TARGET/OD980510.CSV TARGET/OD980511.CSV >/dev/null 2>err.txt
 [ $? -eq 1 ] || fail "missing file: status"
 grep -q "^ファイル：$PWD/TARGET/OD980511.CSV$" err.txt || fail "missing file: $(cat err.txt)"
+printf 'talk\r\n' >talk.ODS
+run convert-log talk.ODS >/dev/null 2>err.txt
+[ $? -eq 1 ] && [ "$(cat err.txt)" = "【確認】"$'\n'"ファイル：$PWD/talk.ODS"$'\n'"オッズが見つかりませんでした。" ] ||
+  fail "a log without odds: $(cat err.txt)"
 run convert-log >/dev/null 2>&1
 [ $? -eq 2 ] || fail "no file: status"
 

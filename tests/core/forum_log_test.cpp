@@ -141,6 +141,33 @@ TEST_F(ForumLogTest, SampleLogGivesTheGoldenFilesInBothLayouts) {
   }
 }
 
+// Beside the 1998 goldens: a two-digit year below 50 is of the 2000s in the dates and the key.
+TEST_F(ForumLogTest, TitleYearsBelow50AreThe2000s) {
+  Lines block = SampleBlock(1);
+  block[0].replace(block[0].find("'９８"), std::string("'９８").size(), "'０２");
+  Convert({WriteLog("2002.ODS", {block})});
+  std::string expected = ReadFile(kSamples / "log_PAT95" / "ZO-581.JRA");
+  for (size_t at; (at = expected.find("1998")) != std::string::npos;) {
+    expected.replace(at, 4, "2002");
+  }
+  EXPECT_EQ(ReadFile(out_ / "ZO-581.JRA"), expected);
+}
+
+// A race posted again later in the day: its files are written once, with the last block's
+// odds; the other races' files stay as they were.
+TEST_F(ForumLogTest, EachFileIsWrittenOnceWithTheLastBlockOfItsRace) {
+  Lines later = SampleBlock(1);
+  later[5].replace(later[5].find("1.3"), 3, "9.9");  // horse 1's win odds
+  const ForumLogResult result =
+      Convert({WriteLog("day.ODS", {SampleBlock(1), SampleBlock(2), later})});
+  Lines names;
+  for (const auto& path : result.files_written) names.push_back(path.filename().string());
+  EXPECT_EQ(names, (Lines{"ZO-581.JRA", "ZO-582.JRA", "UO-582.JRA"}));
+  EXPECT_EQ(ReadFile(out_ / "ZO-581.JRA").substr(142, 18), "0 1  9.9  1.1  2.1");
+  EXPECT_EQ(ReadFile(out_ / "UO-582.JRA"), ReadFile(kSamples / "log_PAT95" / "UO-582.JRA"));
+  EXPECT_EQ(result.races_written, 3);
+}
+
 TEST_F(ForumLogTest, Pat31DayCharacterFollowsTheAdvanceSaleSubjects) {
   settings_.Set(keys::kStartup, keys::kPatType, "PAT31");
   const ForumLogResult result =
@@ -193,13 +220,20 @@ TEST_F(ForumLogTest, BadBlocksAreToldWithFileAndLine) {
   }
 }
 
-TEST_F(ForumLogTest, ShortLinesReadAsBlanksAndAnUnreadableLogIsTold) {
+TEST_F(ForumLogTest, ShortLinesReadAsBlanksAndUnreadableOrOddsLessLogsAreTold) {
   Lines block = SampleBlock(1);
   block[7].resize(block[7].find("3.3") + 3);  // horse 3 without its place odds
-  const ForumLogResult result = Convert({WriteLog("short.ODS", {block}), temp_.path() / "none"});
+  const fs::path talk = WriteLog("talk.ODS", {{"#0001 KORVAN01  05/10 雑談", "こんにちは"}});
+  const ForumLogResult result =
+      Convert({WriteLog("short.ODS", {block}), temp_.path() / "none", talk});
   EXPECT_EQ(ReadFile(out_ / "ZO-581.JRA").substr(142 + 2 * 18, 18), "0 3  3.3          ");
-  ASSERT_EQ(result.messages.size(), 2u);
+  ASSERT_EQ(result.messages.size(), 3u);
   EXPECT_TRUE(result.messages[1].starts_with("ファイル：" + (temp_.path() / "none").string()));
+  // A wrong file chosen: no end message as if it had been converted.
+  EXPECT_EQ(result.messages[2],
+            "ファイル：" + talk.string() + "\r\nオッズが見つかりませんでした。");
+  EXPECT_EQ(result.sources_failed, 2);
+  EXPECT_EQ(host_.messages.back().title, "確認");
 }
 
 }  // namespace

@@ -25,9 +25,11 @@ class OddsCsvTest : public ::testing::Test {
 
   // Race cards of the sample's races (race 10 left out with `without_10`): race 1 for the
   // oldest age group alone, race 10 named in half-width katakana padded with blanks.
-  void WriteCards(const fs::path& folder, const std::string& stem, bool without_10 = false) {
+  void WriteCards(const fs::path& folder, const std::string& stem, bool without_10 = false,
+                  const std::string& year = "98") {
     std::vector<RaceCardFields> cards(3);
     for (size_t i = 0; i < 3; ++i) {
+      cards[i].year = year;
       cards[i].race_number = TwoDigits(i == 0 ? 1 : 9 + static_cast<int>(i));
       cards[i].entries = MakeEntries(i == 0 ? 8 : i == 1 ? 10 : 16);
     }
@@ -64,6 +66,22 @@ TEST_F(OddsCsvTest, SampleGivesTheGoldenFilesInBothLayouts) {
     ASSERT_EQ(host_.progress_captions.size(), 4u);
     EXPECT_EQ(host_.progress_captions[0], "【 " + kSample.string() + " 】オッズデータ取り込み中");
     EXPECT_EQ(host_.progress_captions[2], "【  3 情報中  2 情報目 】を処理中です。");
+  }
+}
+
+// Beside the 1998 goldens: a two-digit year below 50 is of the 2000s in the dates, the key and
+// the race-card file looked up (東京20020510.DEN).
+TEST_F(OddsCsvTest, YearsBelow50AreThe2000s) {
+  WriteCards("DATA", "東京20020510", false, "02");
+  std::string text;
+  for (std::string line : SplitLines(ReadFile(kSample))) text += line.replace(2, 2, "02") + "\r\n";
+  EXPECT_EQ(Convert(temp_.Write("OD020510.CSV", text)).messages, Lines{"処理終了しました"});
+  for (const char* name : {"ZO-581.JRA", "UO-58A.JRA"}) {
+    std::string expected = ReadFile(kSample.parent_path() / "csv_PAT95" / name);
+    for (size_t at; (at = expected.find("1998")) != std::string::npos;) {
+      expected.replace(at, 4, "2002");
+    }
+    EXPECT_EQ(ReadFile(out_ / name), expected) << name;
   }
 }
 
@@ -142,12 +160,22 @@ TEST_F(OddsCsvTest, BadFilesAreToldWithFileAndLine) {
   EXPECT_EQ(result.races_written, 1);
 }
 
-TEST_F(OddsCsvTest, MissingHorseLineLeavesItsPairsBlankInTheirOwnSlots) {
+// Horses without a line are named with the file and the race; the race is still written, their
+// slots blank.
+TEST_F(OddsCsvTest, MissingHorseLinesAreToldAndLeaveTheirPairsBlankInTheirOwnSlots) {
+  WriteCards("DATA", "東京19980510");
   Lines lines = SplitLines(ReadFile(kSample));
   lines.erase(lines.begin() + 9);  // race 10, horse 2: pairs (2,3) to (2,10) are slots 10-17
+  lines.pop_back();                // race 11 stops short of horse 16
+  lines.pop_back();
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";
-  Convert(temp_.Write("OD980510.CSV", text));
+  const fs::path csv = temp_.Write("OD980510.CSV", text);
+  const std::string at = "ファイル：" + csv.string() + "\r\n";
+  const std::string blank = " の行がありません。\r\nその馬のオッズは空白で変換します。";
+  EXPECT_EQ(Convert(csv).messages,
+            (Lines{at + "9行目からの東京10R：馬番 2" + blank,
+                   at + "18行目からの東京11R：馬番 15、16" + blank, "処理終了しました"}));
   const std::string uo = ReadFile(out_ / "UO-58A.JRA");
   EXPECT_EQ(uo.substr(142 + 12 * 9, 12 * 8), std::string(12 * 8, ' '));
   EXPECT_EQ(uo.substr(142 + 12 * 18, 12), "0 3- 5  30.5");

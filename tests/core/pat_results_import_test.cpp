@@ -1,6 +1,11 @@
 #include "results/pat_results_import.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "results/pat_result_text.h"
 #include "shell/settings_keys.h"
@@ -89,6 +94,43 @@ TEST_F(PatResultsImportTest, NoResultFiles) {
   EXPECT_EQ(Join({start_.host.messages[0].text, start_.host.messages[0].title}),
             "該当する競走成績データが無いようです。\rPATセンターよりデータを取得しましょう。\r|"
             "競走成績データ確認");
+}
+
+// A KS file that cannot be read is named after the run, as the odds run names its files; the
+// other races are posted.
+TEST_F(PatResultsImportTest, UnreadableResultFilesAreNamed) {
+  start_.folder.Write("PAT/KS-5042B.JRA", KsFile("11"));
+  const fs::path bad = start_.folder.path() / "PAT" / "KS-50427.JRA";
+  const std::string not_regular = " を読めません: 通常のファイルではありません";
+  const std::pair<std::function<void()>, std::string> cases[] = {
+      {[&] { fs::create_directory(bad); }, not_regular + "（フォルダ）"},
+      {[&] { ::mkfifo(bad.c_str(), 0644); }, not_regular + "（名前付きパイプ）"},
+      {[&] { fs::create_symlink("/dev/zero", bad); }, not_regular + "（デバイス）"},
+      {[&] {
+         start_.folder.Write(bad.lexically_relative(start_.folder.path()), KsFile(" 7"));
+         fs::permissions(bad, fs::perms::none);
+       },
+       " を開けません: Permission denied"},
+  };
+  for (const auto& [make, reason] : cases) {
+    fs::remove_all(bad);
+    make();
+    start_.host = {};
+    pat::PatRunResult result;
+    // As "nobody" when run as root, whom file permissions do not stop.
+    const bool root = ::geteuid() == 0;
+    if (root) {
+      ASSERT_EQ(::setegid(65534) + ::seteuid(65534), 0);
+    }
+    result = RunPatResultsImport({}, start_.session);
+    if (root) {
+      ASSERT_EQ(::seteuid(0) + ::setegid(0), 0);
+    }
+    EXPECT_EQ(result.read_failures, std::vector<std::string>{bad.string() + reason});
+    EXPECT_EQ(result.races_posted, 1) << reason;
+    ASSERT_GE(start_.host.messages.size(), 2u);
+    EXPECT_EQ(start_.host.messages[1].title, "ファイル読み込み確認") << reason;
+  }
 }
 
 TEST(AgeClassText, Groups) {

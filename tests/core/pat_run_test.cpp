@@ -162,7 +162,7 @@ TEST_F(PatRunTest, MissingRaceCardAndJockeyAreReportedInOrderAfterTheRun) {
                      "ました。\r最新の騎手ファイルを使用してください。\r"}));
 }
 
-TEST_F(PatRunTest, OddNamesAndFoldersDoNotCount) {
+TEST_F(PatRunTest, OddNamesAndFoldersDoNotCountAndNoOddsFileIsTold) {
   for (const char* name : {"ZO-1X1.JRA", "ZO-191.JRA", "ZO-101.JRA", "ZO-Z11.JRA", "ZOJRA", "ZO",
                            "UO-111.JRA", "ZO-111.TXT", "ＺＯ-111.JRA"}) {
     temp_.Write(fs::path("FILE") / name, "short");
@@ -170,13 +170,17 @@ TEST_F(PatRunTest, OddNamesAndFoldersDoNotCount) {
   fs::create_directories(pat_ / "ZO-112.JRA");
   temp_.Write("FILE/KS-51118.JRA", "results");
   PatRunResult summary = Run();
-  // Every ZO*JRA plain file is counted, but none names a venue and a day 1-8: no output.
+  // Every ZO*JRA plain file is counted, but none names a venue and a day 1-8: no output, and
+  // the user is told which folder had no odds file.
   EXPECT_EQ(summary.file_count, 5);
   EXPECT_EQ(summary.files_met, 0);
   EXPECT_TRUE(summary.posted_text.empty());
   EXPECT_EQ(host_.clipboard_writes, 0);
-  EXPECT_TRUE(host_.messages.empty());
-  EXPECT_EQ(host_.progress_captions.size(), 1u);
+  ASSERT_EQ(host_.messages.size(), 1u);
+  EXPECT_EQ(
+      Join({host_.messages[0].title, host_.messages[0].text}),
+      "オッズデータ確認|PATのオッズファイル（ZO-*.JRA）が見つかりません。\r\n" + pat_.string());
+  EXPECT_TRUE(host_.progress_captions.empty());
 }
 
 TEST_F(PatRunTest, MissingFolderIsReportedAndEndsTheRun) {

@@ -5,6 +5,7 @@
 #include "shell/settings_keys.h"
 #include "text/files.h"
 #include "text/number.h"
+#include "vocab/venues.h"
 
 namespace mirtote::convert {
 
@@ -93,6 +94,8 @@ void RaceFiles::Keep(const std::string& name, std::string bytes, int races) {
 }
 
 void RaceFiles::Add(const ParsedRace& race) {
+  RecordRace(history_, source_kind_, race.source, race.zo_name.at(3), race.zo_name.at(5), race.zo,
+             race.uo);
   Keep(race.zo_name, pat::BuildZoFile(race.zo, target_.layout), 1);
   // A block without a UO file leaves the one of an earlier block of the race as it was.
   if (race.uo) Keep(race.uo_name, pat::BuildUoFile(*race.uo, target_.layout), 0);
@@ -110,6 +113,17 @@ bool RaceFiles::WriteAll(const fs::path& source) {
     result_.races_written += file.races;
   }
   return true;
+}
+
+void RecordRace(history::HistoryRecorder& history, history::SourceKind source,
+                const fs::path& source_file, char venue_char, char race_char,
+                const pat::ZoContent& zo, const std::optional<pat::UoContent>& uo) {
+  if (!history.enabled()) return;
+  const vocab::Venue* venue = vocab::VenueByChar(venue_char);
+  history.RecordPatFiles(pat::BuildZoFile(zo, pat::PatLayout::kPat95),
+                         uo ? pat::BuildUoFile(*uo, pat::PatLayout::kPat95) : std::string(),
+                         {source, text::PathText(source_file), venue ? venue->number : 0,
+                          pat::RaceOfChar(race_char), ""});
 }
 
 fs::path SourcePath(const Session& session, const fs::path& path) {

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "history/history_recorder.h"
 #include "pat/pat_file.h"
 #include "shell/session.h"
 
@@ -25,6 +26,7 @@ struct ConversionResult {
   int races_written = 0;                // odds blocks or races that gave files
   int races_skipped = 0;                // odds blocks or races left out with a message
   bool stopped = false;                 // nothing was converted (PAT type, folder)
+  int snapshots_added = 0;              // odds snapshots new to the odds history
 };
 
 inline constexpr std::string_view kDoneMessage = "処理終了しました";
@@ -72,11 +74,17 @@ struct ParsedRace {
 // Memory is bounded by the number of races, not by the source's size.
 class RaceFiles {
  public:
-  RaceFiles(const Session& session, const PseudoPatTarget& target, ConversionResult& result)
-      : session_(session), target_(target), result_(result) {}
+  RaceFiles(const Session& session, const PseudoPatTarget& target, ConversionResult& result,
+            history::HistoryRecorder& history, history::SourceKind source_kind)
+      : session_(session),
+        target_(target),
+        result_(result),
+        history_(history),
+        source_kind_(source_kind) {}
 
   // Every parsed block or race of a source passes here, in source order, before the last of
-  // each race is kept: the one place that sees them all.
+  // each race is kept: the one place that sees them all. Each is an odds snapshot for the
+  // odds history.
   void Add(const ParsedRace& race);
 
   // Writes the files held, each once, in the order first met, and forgets them. Each file is
@@ -96,9 +104,17 @@ class RaceFiles {
   const Session& session_;
   const PseudoPatTarget& target_;
   ConversionResult& result_;
+  history::HistoryRecorder& history_;
+  history::SourceKind source_kind_;
   std::vector<File> files_;
   std::unordered_map<std::string, size_t> index_;  // name -> files_
 };
+
+// Hands a converted race to the odds history as the PAT95 files of its contents would be
+// read: venue and race from the characters of its file names.
+void RecordRace(history::HistoryRecorder& history, history::SourceKind source,
+                const fs::path& source_file, char venue_char, char race_char,
+                const pat::ZoContent& zo, const std::optional<pat::UoContent>& uo);
 
 // The sources a request names: a relative path is taken below the start folder.
 fs::path SourcePath(const Session& session, const fs::path& path);
@@ -112,14 +128,16 @@ std::vector<fs::path> ChosenPaths(const ChosenFiles& chosen);
 
 // Runs one conversion over the chosen files in order: the pseudo-PAT folder and layout are
 // checked first; a failure nothing else caught ends the whole run with one message.
-// `Conversion` is built from (session, target, result) and converts one source path.
+// `Conversion` is built from (session, target, result, history) and converts one source
+// path; the odds snapshots it records are kept in one transaction when the run ends.
 template <typename Conversion>
 ConversionResult ConvertFiles(const std::vector<fs::path>& files, const Session& session) {
   ConversionResult result;
+  history::HistoryRecorder history(session);
   try {
     const auto target = PrepareTarget(session, result);
     if (!target) return result;
-    Conversion conversion(session, *target, result);
+    Conversion conversion(session, *target, result, history);
     for (const auto& file : files) {
       conversion.Convert(SourcePath(session, file));
       session.host.Yield();
@@ -130,6 +148,8 @@ ConversionResult ConvertFiles(const std::vector<fs::path>& files, const Session&
          MessageIcon::kCritical);
     result.stopped = true;
   }
+  history.Finish();
+  result.snapshots_added = history.added();
   return result;
 }
 

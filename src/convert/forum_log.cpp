@@ -45,8 +45,12 @@ std::optional<int> CountTitles(const std::filesystem::path& path, std::string& e
 
 class LogConversion {
  public:
-  LogConversion(const Session& session, const PseudoPatTarget& target, ConversionResult& result)
-      : session_(session), target_(target), result_(result), files_(session, target, result) {}
+  LogConversion(const Session& session, const PseudoPatTarget& target, ConversionResult& result,
+                history::HistoryRecorder& history)
+      : session_(session),
+        target_(target),
+        result_(result),
+        files_(session, target, result, history, history::SourceKind::kForumLog) {}
 
   void Convert(const std::filesystem::path& path) {
     std::string error;

@@ -56,12 +56,13 @@ std::string RaceText(const std::string& identity) {
 
 class CsvConversion {
  public:
-  CsvConversion(const Session& session, const PseudoPatTarget& target, ConversionResult& result)
+  CsvConversion(const Session& session, const PseudoPatTarget& target, ConversionResult& result,
+                history::HistoryRecorder& history)
       : session_(session),
         target_(target),
         result_(result),
         cards_(session),
-        files_(session, target, result) {}
+        files_(session, target, result, history, history::SourceKind::kOddsCsv) {}
 
   void Convert(const fs::path& path) {
     std::string error;

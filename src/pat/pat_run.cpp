@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "history/history_recorder.h"
 #include "pat/odds_tables.h"
 #include "pat/pat_file.h"
 #include "pat/posting.h"
@@ -128,7 +129,8 @@ class OddsRun {
         selection_(request.selection),
         scan_(ScanPatFolder(folder)),
         data_(DataFolder(session)),
-        posting_(session, request.format, folder) {
+        posting_(session, request.format, folder),
+        history_(session) {
     result_.pat_folder = std::move(folder);
     result_.file_count = scan_.file_count;
   }
@@ -175,6 +177,8 @@ class OddsRun {
     if (!posting_.write_failed()) result_.script_file = posting_.script_file();
     ReportMissingFiles(host, result_);
     if (result_.races_posted == 0 && races_outside_window_ > 0) ReportEmptyWindow(session_);
+    history_.Finish();
+    result_.snapshots_added = history_.added();
     return result_;
   }
 
@@ -233,6 +237,9 @@ class OddsRun {
       text.text += BuildOddsTables(*zo_bytes, uo_bytes);
       posting_.Post(text.subject_line, text.text);
       ++result_.races_posted;
+      history_.RecordPatFiles(*zo_bytes, uo_bytes,
+                              {history::SourceKind::kPatRun, text::PathText(zo_path), venue_number,
+                               race, history::FileTimeText(zo_path)});
     }
   }
 
@@ -250,6 +257,7 @@ class OddsRun {
   PatRunResult result_;
   RaceTextCarry carry_;
   PostingRun posting_;
+  history::HistoryRecorder history_;  // the races posted, as their files were read
   int races_outside_window_ = 0;
   std::unordered_set<std::string> noted_failures_;
 };

@@ -57,6 +57,7 @@ struct PatRunResult {
   bool jockey_missing = false;             // some jockey name was not found (reported)
   std::vector<std::string> read_failures;  // input files that could not be read, each named
                                            // with the reason (reported); the run went on
+  int snapshots_added = 0;                 // odds snapshots new to the odds history
 };
 
 }  // namespace mirtote::pat

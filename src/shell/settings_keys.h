@@ -20,6 +20,8 @@ inline constexpr const char* kTargetFolder = "TargetFolder";
 inline constexpr const char* kCsvFolder = "CsvFolder";
 inline constexpr const char* kPatInstFolder = "PatInstFolder";
 inline constexpr const char* kEnvironment = "Environment";
+// "0" keeps no odds history; "1" (also when never stored) records every snapshot.
+inline constexpr const char* kOddsHistory = "OddsHistory";
 
 // Section Form: main window placement
 inline constexpr const char* kTop = "Top";

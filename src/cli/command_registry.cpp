@@ -2,6 +2,7 @@
 
 #include "cli/convert_commands.h"
 #include "cli/extract_command.h"
+#include "cli/odds_history_command.h"
 #include "cli/odds_view_command.h"
 #include "cli/pat_run_command.h"
 #include "cli/results_commands.h"
@@ -21,6 +22,7 @@ std::vector<std::unique_ptr<Command>> CreateCommands() {
   commands.push_back(std::make_unique<ResultsDatesCommand>());
   commands.push_back(std::make_unique<ResultsRaceCommand>());
   commands.push_back(std::make_unique<ResultsDayCommand>());
+  commands.push_back(std::make_unique<OddsHistoryCommand>());
   return commands;
 }
 

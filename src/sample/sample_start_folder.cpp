@@ -1,5 +1,6 @@
 #include "sample/sample_start_folder.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <system_error>
@@ -42,36 +43,87 @@ void SetFetchTime(const fs::path& path, const std::string& date8, const std::str
   fs::last_write_time(path, std::chrono::file_clock::from_sys(at), ignored);
 }
 
-// The odds posted from the PAT folder, as the forum shows them: a log heading, and each post
-// under its message header; a chat message between the venues.
-std::string ForumLog(const fs::path& start, const fs::path& pat_folder, const fs::path& script) {
+// "HHMM" `minutes` earlier.
+std::string MinutesBefore(const std::string& hhmm, int minutes) {
+  const int at = std::stoi(hhmm.substr(0, 2)) * 60 + std::stoi(hhmm.substr(2, 2)) - minutes;
+  return TwoDigits(at / 60) + TwoDigits(at % 60);
+}
+
+// An earlier fetch of a race's odds (fetch 0 an hour, fetch 1 half an hour before the last):
+// every strength a little off. In the main race one horse was backed only in the last half
+// hour, so its win odds fall by more than 30% at the last fetch.
+SampleRace EarlierFetch(const SampleRace& race, int fetch, bool main_race) {
+  SampleRace out = race;
+  out.odds_time = MinutesBefore(race.odds_time, 30 * (2 - fetch));
+  const int number = std::stoi(race.card.race_number);
+  for (size_t i = 0; i < out.strengths.size(); ++i) {
+    int& s = out.strengths[i];
+    const int step = static_cast<int>((i * 7 + static_cast<size_t>(fetch * 5 + number)) % 9) - 4;
+    if (s > 0) s = std::max(1, s * (100 + 3 * step) / 100);
+  }
+  if (main_race) {
+    const auto backed =
+        std::max_element(race.strengths.begin(), race.strengths.end()) - race.strengths.begin();
+    out.strengths[static_cast<size_t>(backed)] = std::max(1, race.strengths[backed] / 2);
+  }
+  return out;
+}
+
+// The posted text of the PAT files of `pat_folder`, as the odds team posts it.
+std::string Posting(const fs::path& start, const fs::path& pat_folder, const fs::path& script) {
   MemorySettingsStore settings;
   settings.Set(keys::kStartup, keys::kPatInstFolder, text::PathText(pat_folder));
   settings.Set(keys::kStartup, keys::kOddsLogFolder, text::PathText(script));
+  settings.Set(keys::kStartup, keys::kOddsHistory, "0");  // the sample starts with no history
   QuietHost host;
   pat::PatRunRequest request{.market = pat::Market::kMorning,
                              .format = pat::OutputFormat::kNifTerm,
                              .selection = pat::DefaultRaceSelection(pat::Market::kMorning)};
   request.selection.advance_sale = false;
-  const pat::PatRunResult result = pat::RunPatOutput(request, {start, settings, host});
+  return pat::RunPatOutput(request, {start, settings, host}).posted_text;
+}
 
+// The odds of Sunday posted three times, as the forum shows them: a log heading, and each
+// post under its message header; a chat message between the venues of the first posting.
+// The first two postings come from earlier fetches, the last from the PAT folder's files.
+std::string ForumLog(const fs::path& start, const std::vector<const SampleDay*>& sunday,
+                     const fs::path& script) {
   std::string log = "＊＊＊ 競馬会議室 ログ 98/05/10 ＊＊＊\r\n\r\n";
   int message = 100;
-  size_t at = 0;
-  while (at < result.posted_text.size()) {
-    size_t end = result.posted_text.find("\r\n", at);
-    if (end == std::string::npos) end = result.posted_text.size();
-    const std::string line = result.posted_text.substr(at, end - at);
-    at = end + 2;
-    if (line.starts_with("SUB:")) {
-      // Another member asks for the second venue just before its first post.
-      if (line.find("京都 　１Ｒ") != std::string::npos) {
-        log += "#0" + std::to_string(++message) +
-               " TOTE_FAN  98/05/10  Re: 京都のオッズ\r\n\r\n京都もお願いします。\r\n\r\n";
+  for (int fetch = 0; fetch < 3; ++fetch) {
+    fs::path folder = start / "PAT";
+    std::error_code error;
+    if (fetch < 2) {
+      folder = start / "Work" / ("fetch" + std::to_string(fetch));
+      fs::create_directories(folder, error);
+      for (const SampleDay* day : sunday) {
+        for (const SampleRace& race : day->races) {
+          const bool main = day->venue_code == "05" && race.card.race_number == "11";
+          const SampleRace earlier = EarlierFetch(race, fetch, main);
+          const SampleOdds odds = SampleOddsOf(earlier);
+          WritePatFiles(folder, ZoName(race.card), odds.zo, UoName(race.card), odds.uo);
+          SetFetchTime(folder / ZoName(race.card), day->date8, earlier.odds_time);
+        }
       }
-      log += "#0" + std::to_string(++message) + " KORVAN01  98/05/10  " + line.substr(4) + "\r\n";
-    } else if (line != "/POST") {
-      log += line + "\r\n";
+    }
+    const std::string posted = Posting(start, folder, script);
+    if (fetch < 2) fs::remove_all(folder, error);
+    size_t at = 0;
+    while (at < posted.size()) {
+      size_t end = posted.find("\r\n", at);
+      if (end == std::string::npos) end = posted.size();
+      const std::string line = posted.substr(at, end - at);
+      at = end + 2;
+      if (line.starts_with("SUB:")) {
+        // Another member asks for the second venue just before its first post.
+        if (fetch == 0 && line.find("京都 　１Ｒ") != std::string::npos) {
+          log += "#0" + std::to_string(++message) +
+                 " TOTE_FAN  98/05/10  Re: 京都のオッズ\r\n\r\n京都もお願いします。\r\n\r\n";
+        }
+        log += "#0" + std::to_string(++message) + " KORVAN01  98/05/10  " + line.substr(4) + "\r\n";
+      } else if (line != "/POST") {
+        log += line + "\r\n";
+      }
     }
   }
   return log;
@@ -116,16 +168,18 @@ StartFolderResult WriteSampleStartFolder(const StartFolderRequest& request) {
   Writer out;
   // The archives hold the weekend's records in day order, as the per-day files do.
   std::string cards, horses, results, csv;
+  std::vector<const SampleDay*> sunday;
   for (const SampleDay& day : meeting.days) {
     std::string day_cards, day_horses, day_results;
-    const bool sunday = day.date8 == "19980510";
+    const bool is_sunday = day.date8 == "19980510";
+    if (is_sunday) sunday.push_back(&day);
     for (const SampleRace& race : day.races) {
       const SampleOdds odds = SampleOddsOf(race);
       const ResultsFields result = SampleResult(race, odds);
       day_cards += RaceCardRecord(race.card);
       for (const HorseFields& h : race.horses) day_horses += HorseRecord(h);
       day_results += ResultsRecordBytes(result);
-      if (!sunday) continue;
+      if (!is_sunday) continue;
       // The pseudo-PAT folder starts with the same odds, so the newspaper sheets have input
       // before any conversion.
       const std::string zo_name = ZoName(race.card), uo_name = UoName(race.card);
@@ -159,8 +213,7 @@ StartFolderResult WriteSampleStartFolder(const StartFolderRequest& request) {
   // The posting writes its script into a folder of its own, removed afterwards.
   const fs::path script = start / "Work" / "posting";
   fs::create_directories(script, error);
-  out.Write(start / "LOG" / "KORVAN0510.ODS",
-            text::EncodeCp932(ForumLog(start, start / "PAT", script)));
+  out.Write(start / "LOG" / "KORVAN0510.ODS", text::EncodeCp932(ForumLog(start, sunday, script)));
   fs::remove_all(script, error);
 
   out.Write(start / "MIR_TOTE.ini", SettingsFile(start));

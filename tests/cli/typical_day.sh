@@ -1,8 +1,8 @@
 #!/bin/bash
 # A typical day on the sample meeting (mir_tote_sample start), every step through the real
 # binary in a fresh start folder: extract the archives, post the odds in the three formats,
-# convert the forum log and the odds file, print both newspaper sheets, show the results and
-# import PAT's results. Outputs are compared with the golden files of data/day; the pseudo-PAT
+# convert the forum log and the odds file, ask the odds history those runs kept, print both
+# newspaper sheets, show the results and import PAT's results. Outputs are compared with the golden files of data/day; the pseudo-PAT
 # files must hold the same odds slots as the PAT files they came from.
 # $1: the mir_tote binary, $2: the test data folder, $3: the mir_tote_sample binary.
 set -u -o pipefail
@@ -65,6 +65,17 @@ pseudo_files pseudo_from_log.txt
 run convert-csv TARGET/OD980510.CSV >/dev/null 2>&1 || fail "odds file: status"
 cp PSEUDO/* "$WORK/" 2>/dev/null
 pseudo_files pseudo_from_csv.txt
+
+# The odds history the runs above recorded: the PAT run, the script and the log's three
+# postings (the last equal to the script's), the odds file.
+run odds-history --list --date 19980510 >out.txt 2>/dev/null && golden history_list.txt out.txt ||
+  fail "history list"
+run odds-history --date 19980510 --venue 東京 --race 11 >out.txt 2>/dev/null &&
+  golden history_race_11.txt out.txt || fail "history of race 11"
+run odds-history --date 19980510 --venue 東京 --race 11 --kind quinella --csv >out.txt 2>/dev/null &&
+  golden history_race_11_quinella.csv out.txt || fail "quinella history of race 11"
+run odds-history --drops --date 19980510 >out.txt 2>/dev/null && golden history_drops.txt out.txt ||
+  fail "history drops"
 
 # Both newspaper sheets, from the odds file's pseudo-PAT files.
 cp "$WORK"/[ZU]O-*.JRA PSEUDO/

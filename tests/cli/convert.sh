@@ -1,7 +1,8 @@
 #!/bin/bash
 # The real binary: the conversions on the sample start folder beyond typical_day.sh: the
 # odds run reads their pseudo-PAT files as PAT's own, the PAT31 layout names every day "1",
-# and an unknown PAT type, a missing file, a log without odds and bad usage end the command.
+# and an unknown PAT type, a missing file, a log without odds and bad usage end the command;
+# odds-history on a start folder without a history ends with status 1 naming the store.
 # $1: the mir_tote binary, $2: the test data folder (unused), $3: the mir_tote_sample binary.
 set -u
 source "$(dirname "$0")/lib/sample_folder.sh"
@@ -11,6 +12,9 @@ rm -f PSEUDO/* && run settings set PatType ""
 run convert-log LOG/KORVAN0510.ODS >/dev/null 2>err.txt
 [ $? -eq 1 ] && [ "$(cat err.txt)" = $'【処理中止】\nPAT種別が不明です。' ] || fail "no PAT type"
 [ -z "$(ls PSEUDO)" ] || fail "no PAT type: files written"
+
+run odds-history --list >/dev/null 2>err.txt
+[ $? -eq 1 ] && grep -q "^ファイル：$PWD/MIR_TOTE_HISTORY.sqlite$" err.txt || fail "no history: $(cat err.txt)"
 
 run settings set PatType PAT95
 run convert-log LOG/KORVAN0510.ODS >/dev/null 2>&1 || fail "convert-log: status"

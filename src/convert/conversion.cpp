@@ -94,11 +94,18 @@ void RaceFiles::Keep(const std::string& name, std::string bytes, int races) {
 }
 
 void RaceFiles::Add(const ParsedRace& race) {
-  RecordRace(history_, source_kind_, race.source, race.zo_name.at(3), race.zo_name.at(5), race.zo,
-             race.uo);
-  Keep(race.zo_name, pat::BuildZoFile(race.zo, target_.layout), 1);
+  std::string zo = pat::BuildZoFile(race.zo, target_.layout);
+  std::string uo = race.uo ? pat::BuildUoFile(*race.uo, target_.layout) : std::string();
+  if (history_.enabled()) {
+    // The history reads the PAT95 layout: the files' own bytes when they are in it.
+    const bool pat95 = target_.layout == pat::PatLayout::kPat95;
+    RecordRace(history_, source_kind_, race.source, race.zo_name.at(3), race.zo_name.at(5),
+               pat95 ? zo : pat::BuildZoFile(race.zo, pat::PatLayout::kPat95),
+               pat95 || !race.uo ? uo : pat::BuildUoFile(*race.uo, pat::PatLayout::kPat95));
+  }
+  Keep(race.zo_name, std::move(zo), 1);
   // A block without a UO file leaves the one of an earlier block of the race as it was.
-  if (race.uo) Keep(race.uo_name, pat::BuildUoFile(*race.uo, target_.layout), 0);
+  if (race.uo) Keep(race.uo_name, std::move(uo), 0);
 }
 
 bool RaceFiles::WriteAll(const fs::path& source) {
@@ -117,11 +124,9 @@ bool RaceFiles::WriteAll(const fs::path& source) {
 
 void RecordRace(history::HistoryRecorder& history, history::SourceKind source,
                 const fs::path& source_file, char venue_char, char race_char,
-                const pat::ZoContent& zo, const std::optional<pat::UoContent>& uo) {
-  if (!history.enabled()) return;
+                std::string_view zo_pat95, std::string_view uo_pat95) {
   const vocab::Venue* venue = vocab::VenueByChar(venue_char);
-  history.RecordPatFiles(pat::BuildZoFile(zo, pat::PatLayout::kPat95),
-                         uo ? pat::BuildUoFile(*uo, pat::PatLayout::kPat95) : std::string(),
+  history.RecordPatFiles(zo_pat95, uo_pat95,
                          {source, text::PathText(source_file), venue ? venue->number : 0,
                           pat::RaceOfChar(race_char), ""});
 }

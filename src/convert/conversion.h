@@ -110,11 +110,11 @@ class RaceFiles {
   std::unordered_map<std::string, size_t> index_;  // name -> files_
 };
 
-// Hands a converted race to the odds history as the PAT95 files of its contents would be
-// read: venue and race from the characters of its file names.
+// Hands a converted race to the odds history as its PAT95 files (`uo_pat95` empty for none):
+// venue and race from the characters of its file names.
 void RecordRace(history::HistoryRecorder& history, history::SourceKind source,
                 const fs::path& source_file, char venue_char, char race_char,
-                const pat::ZoContent& zo, const std::optional<pat::UoContent>& uo);
+                std::string_view zo_pat95, std::string_view uo_pat95);
 
 // The sources a request names: a relative path is taken below the start folder.
 fs::path SourcePath(const Session& session, const fs::path& path);

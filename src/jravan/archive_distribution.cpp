@@ -129,7 +129,7 @@ class Planner {
       }
       plan_.writes.push_back({folders_.data / file.name, std::move(file.bytes)});
     }
-    if (!horses_member) {
+    if (!horses_member && !split.files.empty()) {
       std::string note = "指定されたファイル【 " + archive_name_ + " 】には競走馬データ（" +
                          std::string(kHorses) + "）がありません。";
       if (!kept.empty()) note += "\r\n次の競走馬ファイルは前のままにしました。" + kept;

@@ -136,8 +136,9 @@ TEST(ExtractArchives, AFailedArchiveLeavesNothingBehind) {
   f.root.Write("Work/jra#kisi.dat", "stale");
   f.root.Write("DATA/騎手.DAT", "old jockeys");
   f.root.Write("SEISEKI/東京19980509.SEI", "old results");
-  const fs::path big = f.Archive(
-      "big.lzh", StoredLzh({{"JRA#KISI.DAT", "new"}, {"JRA#UMAJ.DAT", std::string(1001, 'h')}}));
+  // Race cards, then a horse file past the bound of one file (the test's bound: 1000 bytes).
+  const fs::path big = f.Archive("big.lzh", StoredLzh({{"JRA#DEN1.DAT", RaceCardBytes({})},
+                                                       {"JRA#UMAJ.DAT", std::string(1001, 'h')}}));
   const fs::path trainers = f.Archive("c.lzh", StoredLzh({{"JRA#CHOK.DAT", "trainers"}}));
   const ArchiveExtractionResult first = f.Run({big, trainers}, {.file_bytes = 1000});
   EXPECT_EQ(first.archives[0].status, kLzhTooLarge);

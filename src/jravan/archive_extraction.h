@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "jravan/lzh_extract.h"
 #include "shell/host.h"
 #include "shell/session.h"
 
@@ -15,11 +16,13 @@ namespace fs = std::filesystem;
 
 struct ArchiveExtractionRequest {
   std::vector<fs::path> archives;  // in the order chosen
+  LzhLimits limits = {};           // what one archive may put into Work
 };
 
 struct ArchiveOutcome {
   fs::path archive;
-  int status = 0;  // ExtractLzh's result: 0 extracted
+  int status = 0;            // the extraction's LzhStatus: 0 extracted
+  bool distributed = false;  // extracted, held files the distribution knows, and all written
 };
 
 struct ArchiveExtractionResult {
@@ -33,9 +36,13 @@ struct ArchiveExtractionResult {
 };
 
 // Extracts and distributes each archive in turn, through the folders Work, DATA and SEISEKI
-// below the start folder. An archive that fails to extract is reported
-// by name and the next one is still handled; a file that cannot be read or written is
-// reported and ends the run. A file leaves Work only after what was made of it is written.
+// below the start folder. Only the files of the archive at hand are distributed (names
+// matched ignoring ASCII case); files found in Work that the distribution would act on are
+// named and left alone. Each archive arrives whole or not at all: an archive that fails to
+// extract, or holds nothing the distribution knows, is reported by name, leaves nothing in
+// Work, DATA or SEISEKI, and the next one is still handled; a file that cannot be read or
+// written is reported, what the archive had written is taken back, and the run ends.
+// An empty horse, jockey or trainer file never replaces a non-empty one (said in a message).
 ArchiveExtractionResult ExtractArchives(const ArchiveExtractionRequest& request,
                                         const Session& session);
 

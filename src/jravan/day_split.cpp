@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "jravan/race_card_record.h"
+#include "text/century.h"
 #include "text/cp932.h"
 #include "vocab/venues.h"
 
@@ -30,16 +31,20 @@ bool AllDigits(std::string_view s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Runs of consecutive records with one day key. A record that cannot name its day's file
-// is skipped and does not end the current day.
+// Records grouped by day, days in the order they first appear and each day's records in file
+// order, so records of days that alternate all reach their day. A day whose key is new but
+// whose stem an earlier day already has (a damaged key) joins that day: one file per name.
+// A record that cannot name its day's file is skipped.
 Days GroupByDay(const text::RecordFile& file) {
   Days out;
-  std::string_view current_key;
+  std::unordered_map<std::string_view, size_t> day_of_key;
+  std::unordered_map<std::string, size_t> day_of_stem;
   for (size_t k = 1; k <= file.count(); ++k) {
     std::string_view record = file.Record(k);
     std::string_view key = record.substr(0, kDayKeyLength);
-    if (!out.days.empty() && key == current_key) {
-      out.days.back().records.push_back(record);
+    auto known = day_of_key.find(key);
+    if (known != day_of_key.end()) {
+      out.days[known->second].records.push_back(record);
       continue;
     }
     std::string stem = DayStem(record);
@@ -47,8 +52,10 @@ Days GroupByDay(const text::RecordFile& file) {
       ++out.skipped;
       continue;
     }
-    current_key = key;
-    out.days.push_back({std::move(stem), {record}});
+    auto [at, added] = day_of_stem.try_emplace(stem, out.days.size());
+    if (added) out.days.push_back({std::move(stem), {}});
+    day_of_key.emplace(key, at->second);
+    out.days[at->second].records.push_back(record);
   }
   return out;
 }
@@ -96,7 +103,8 @@ std::string DayStem(std::string_view record) {
       !AllDigits(month_day)) {
     return {};
   }
-  return std::string(venue->name) + "19" + std::string(year) + std::string(month_day);
+  return std::string(venue->name) + text::CenturyText(year) + std::string(year) +
+         std::string(month_day);
 }
 
 SplitFiles SplitRaceCards(const text::RecordFile& cards, const text::RecordFile& horses) {

@@ -22,19 +22,19 @@ struct SplitFiles {
   int skipped_records = 0;     // records whose venue code or date cannot name a file
 };
 
-// The 10-character stem of the day a race-card or results record starts: venue name, "19",
-// year and month-day. Empty when the venue code is not "01"-"10" or the year or date is not
-// all digits.
+// The 10-character stem of the day a race-card or results record starts: venue name, century
+// ("19" for years 50-99, "20" for 00-49), year and month-day. Empty when the venue code is not
+// "01"-"10" or the year or date is not all digits.
 std::string DayStem(std::string_view record);
 
-// Race cards grouped by consecutive day key (the first 6 bytes) into stem + ".DEN", each
-// followed by stem + ".UMA" with the horse record of every entry with a horse id, in entry
-// order. A horse is searched from the record after the previous match, going round to the
-// first record at the end; a horse not found adds nothing. A day key met again later starts
-// its file anew (the later file replaces the earlier one of the same name).
+// Race cards grouped by day key (the first 6 bytes) into stem + ".DEN", each followed by
+// stem + ".UMA" with the horse record of every entry with a horse id, in entry order. Days
+// come in the order they first appear, each with all its records in file order (days whose
+// records alternate each get all theirs). A horse is searched from the record after the
+// previous match, going round to the first record at the end; a horse not found adds nothing.
 SplitFiles SplitRaceCards(const text::RecordFile& cards, const text::RecordFile& horses);
 
-// Results grouped by consecutive day key into stem + ".SEI".
+// Results grouped by day key into stem + ".SEI", as the race cards are.
 SplitFiles SplitResults(const text::RecordFile& results);
 
 }  // namespace mirtote::jravan

@@ -8,8 +8,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <memory>
 #include <vector>
+
+#include "jravan/replacement_set.h"
+#include "text/chars.h"
+#include "text/file_descriptor.h"
 
 namespace mirtote::jravan {
 
@@ -41,57 +46,9 @@ struct ArchiveCloser {
   void operator()(archive* a) const { archive_read_free(a); }
 };
 
-// One extracted entry waiting in its temporary file for the whole archive to pass.
-struct Staged {
-  std::string name;
-  fs::path temp;
-};
-
-// Temporary files of the entries read so far; removed unless committed.
-class Staging {
- public:
-  explicit Staging(fs::path folder) : folder_(std::move(folder)) {}
-  ~Staging() {
-    for (const Staged& s : staged_) ::unlink(s.temp.c_str());
-  }
-  Staging(const Staging&) = delete;
-  Staging& operator=(const Staging&) = delete;
-
-  // A new temporary file in the folder, open for writing; -1 on failure.
-  int Create(fs::path& temp) {
-    std::string pattern = (folder_ / ".lzh-entry-XXXXXX").string();
-    int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return -1;
-    ::fchmod(fd, 0644);
-    temp = pattern;
-    return fd;
-  }
-  // A later entry of the same name replaces an earlier one, as the archive's order says.
-  void Add(std::string name, fs::path temp) {
-    for (Staged& s : staged_) {
-      if (s.name != name) continue;
-      ::unlink(s.temp.c_str());
-      s.temp = std::move(temp);
-      return;
-    }
-    staged_.push_back({std::move(name), std::move(temp)});
-  }
-  bool Commit() {
-    bool ok = true;
-    for (const Staged& s : staged_) {
-      if (::rename(s.temp.c_str(), (folder_ / s.name).c_str()) != 0) {
-        ::unlink(s.temp.c_str());
-        ok = false;
-      }
-    }
-    staged_.clear();
-    return ok;
-  }
-
- private:
-  fs::path folder_;
-  std::vector<Staged> staged_;
-};
+std::string Decimal(uint64_t n) {
+  return std::to_string(n);
+}
 
 bool WriteAll(int fd, const char* data, size_t size) {
   while (size > 0) {
@@ -106,32 +63,152 @@ bool WriteAll(int fd, const char* data, size_t size) {
   return true;
 }
 
-// Copies the current entry's data into a new temporary file.
-int ExtractEntry(archive* a, Staging& staging, const std::string& name) {
-  fs::path temp;
-  int fd = staging.Create(temp);
-  if (fd < 0) return kLzhWriteFailed;
-  int status = kLzhOk;
-  char buffer[65536];
+// Reads one archive into temporary files, counting what it writes against the limits.
+class Stager {
+ public:
+  Stager(fs::path folder, const LzhLimits& limits, StagedLzh& out)
+      : folder_(std::move(folder)), limits_(limits), out_(out) {}
+
+  // Copies the current entry's data into a new temporary file; false (the status set) when
+  // it fails.
+  bool Entry(archive* a, const std::string& name) {
+    if (++files_ > limits_.files) {
+      return Fail(kLzhTooLarge, "ファイルの数が多すぎます（上限 " + Decimal(limits_.files) + "）");
+    }
+    std::string pattern = (folder_ / ".lzh-entry-XXXXXX").string();
+    text::FileDescriptor fd(::mkstemp(pattern.data()));
+    if (!fd.valid()) return Fail(kLzhWriteFailed, WriteProblem(errno));
+    ::fchmod(fd.get(), 0644);
+    const fs::path temp = pattern;
+    uint64_t size = 0;
+    bool ok = Copy(a, fd.get(), name, size);
+    if (fd.Close() != 0 && ok) ok = Fail(kLzhWriteFailed, WriteProblem(errno));
+    if (!ok) {
+      ::unlink(temp.c_str());
+      return false;
+    }
+    Add({name, temp, size});
+    return true;
+  }
+
+  bool Fail(int status, std::string problem = {}) {
+    out_.status = status;
+    out_.problem = std::move(problem);
+    return false;
+  }
+
+ private:
+  std::string WriteProblem(int err) const {
+    return text::PathText(folder_) + " に書き込めません: " + std::strerror(err);
+  }
+
+  bool Copy(archive* a, int fd, const std::string& name, uint64_t& size) {
+    char buffer[65536];
+    for (;;) {
+      la_ssize_t n = archive_read_data(a, buffer, sizeof buffer);
+      if (n == 0) return true;
+      if (n < 0) return Fail(kLzhDamaged);
+      // Checked before the bytes are written: an archive built to explode stops here.
+      size += static_cast<uint64_t>(n);
+      total_ += static_cast<uint64_t>(n);
+      if (size > limits_.file_bytes) {
+        return Fail(kLzhTooLarge,
+                    name + " が大きすぎます（上限 " + Decimal(limits_.file_bytes) + " バイト）");
+      }
+      if (total_ > limits_.total_bytes) {
+        return Fail(kLzhTooLarge, "解凍したファイルの合計が大きすぎます（上限 " +
+                                      Decimal(limits_.total_bytes) + " バイト）");
+      }
+      if (!WriteAll(fd, buffer, static_cast<size_t>(n)))
+        return Fail(kLzhWriteFailed, WriteProblem(errno));
+    }
+  }
+
+  // A later entry of the same name replaces an earlier one, as the archive's order says.
+  void Add(LzhMember member) {
+    const std::string key = text::AsciiUpper(member.name);
+    for (LzhMember& m : out_.members) {
+      if (text::AsciiUpper(m.name) != key) continue;
+      ::unlink(m.file.c_str());
+      m = std::move(member);
+      return;
+    }
+    out_.members.push_back(std::move(member));
+  }
+
+  fs::path folder_;
+  const LzhLimits& limits_;
+  StagedLzh& out_;
+  size_t files_ = 0;
+  uint64_t total_ = 0;
+};
+
+// Opens the archive without waiting on it: only a regular file is taken.
+int OpenArchive(const fs::path& path, StagedLzh& out) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) {
+    out.status = kLzhUnreadable;
+    return -1;
+  }
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    out.status = kLzhNotRegular;
+    out.problem =
+        "通常のファイルではありません（" + std::string(text::FileKindText(status.st_mode)) + "）";
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+void Stage(const fs::path& archive_path, const fs::path& folder, const LzhLimits& limits,
+           StagedLzh& out) {
+  text::FileDescriptor fd(OpenArchive(archive_path, out));
+  if (!fd.valid()) return;
+  Utf8Ctype utf8;
+  std::unique_ptr<archive, ArchiveCloser> a(archive_read_new());
+  if (!a) {
+    out.status = kLzhUnreadable;
+    return;
+  }
+  archive_read_support_format_lha(a.get());
+  if (archive_read_set_options(a.get(), "lha:hdrcharset=CP932") != ARCHIVE_OK ||
+      archive_read_open_fd(a.get(), fd.get(), 65536) != ARCHIVE_OK) {
+    out.status = kLzhUnreadable;
+    return;
+  }
+  Stager stager(folder, limits, out);
+  bool any_entry = false;
   for (;;) {
-    la_ssize_t n = archive_read_data(a, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      status = kLzhDamaged;
-      break;
+    archive_entry* entry = nullptr;
+    int r = archive_read_next_header(a.get(), &entry);
+    if (r == ARCHIVE_EOF) return;
+    // A warning here is a name that did not decode: it could not be written as meant.
+    if (r != ARCHIVE_OK) {
+      stager.Fail(any_entry ? kLzhDamaged : kLzhUnreadable);
+      return;
     }
-    if (!WriteAll(fd, buffer, static_cast<size_t>(n))) {
-      status = kLzhWriteFailed;
-      break;
+    any_entry = true;
+    const char* path = archive_entry_pathname(entry);
+    std::string_view shown = path ? path : "";
+    auto type = archive_entry_filetype(entry);
+    if (type == AE_IFDIR) {
+      // Folders are not made (names are taken without paths), but a hostile one still fails.
+      std::string_view dir = shown;
+      while (!dir.empty() && (dir.back() == '/' || dir.back() == '\\')) dir.remove_suffix(1);
+      if (!dir.empty() && !EntryFileName(dir)) {
+        stager.Fail(kLzhBadName, "使えないファイル名があります（" + std::string(shown) + "）");
+        return;
+      }
+      continue;
     }
+    auto name = EntryFileName(shown);
+    if (!name || type != AE_IFREG) {
+      stager.Fail(kLzhBadName, "使えないファイル名があります（" + std::string(shown) + "）");
+      return;
+    }
+    if (!stager.Entry(a.get(), *name)) return;
   }
-  if (::close(fd) != 0 && status == kLzhOk) status = kLzhWriteFailed;
-  if (status != kLzhOk) {
-    ::unlink(temp.c_str());
-    return status;
-  }
-  staging.Add(name, std::move(temp));
-  return kLzhOk;
 }
 
 }  // namespace
@@ -152,38 +229,34 @@ std::optional<std::string> EntryFileName(std::string_view entry_path) {
   return std::string(last);
 }
 
-int ExtractLzh(const fs::path& archive_path, const fs::path& folder) {
-  Utf8Ctype utf8;
-  std::unique_ptr<archive, ArchiveCloser> a(archive_read_new());
-  if (!a) return kLzhUnreadable;
-  archive_read_support_format_lha(a.get());
-  if (archive_read_set_options(a.get(), "lha:hdrcharset=CP932") != ARCHIVE_OK ||
-      archive_read_open_filename(a.get(), archive_path.c_str(), 65536) != ARCHIVE_OK) {
-    return kLzhUnreadable;
+StagedLzh::~StagedLzh() {
+  for (const LzhMember& m : members) ::unlink(m.file.c_str());
+}
+
+StagedLzh::StagedLzh(StagedLzh&& other) noexcept
+    : status(other.status), problem(std::move(other.problem)), members(std::move(other.members)) {
+  other.members.clear();
+}
+
+StagedLzh StageLzh(const fs::path& archive, const fs::path& folder, const LzhLimits& limits) {
+  StagedLzh staged;
+  Stage(archive, folder, limits, staged);
+  if (staged.status != kLzhOk) {
+    for (const LzhMember& m : staged.members) ::unlink(m.file.c_str());
+    staged.members.clear();
   }
-  Staging staging(folder);
-  bool any_entry = false;
-  for (;;) {
-    archive_entry* entry = nullptr;
-    int r = archive_read_next_header(a.get(), &entry);
-    if (r == ARCHIVE_EOF) break;
-    // A warning here is a name that did not decode: it could not be written as meant.
-    if (r != ARCHIVE_OK) return any_entry ? kLzhDamaged : kLzhUnreadable;
-    any_entry = true;
-    const char* path = archive_entry_pathname(entry);
-    auto type = archive_entry_filetype(entry);
-    if (type == AE_IFDIR) {
-      // Folders are not made (names are taken without paths), but a hostile one still fails.
-      std::string_view dir = path ? path : "";
-      while (!dir.empty() && (dir.back() == '/' || dir.back() == '\\')) dir.remove_suffix(1);
-      if (!dir.empty() && !EntryFileName(dir)) return kLzhBadName;
-      continue;
-    }
-    auto name = EntryFileName(path ? path : "");
-    if (!name || type != AE_IFREG) return kLzhBadName;
-    if (int status = ExtractEntry(a.get(), staging, *name); status != kLzhOk) return status;
+  return staged;
+}
+
+int ExtractLzh(const fs::path& archive, const fs::path& folder, const LzhLimits& limits) {
+  StagedLzh staged = StageLzh(archive, folder, limits);
+  if (staged.status != kLzhOk) return staged.status;
+  ReplacementSet set;
+  for (const LzhMember& m : staged.members) {
+    if (!set.Move(m.file, folder / m.name, nullptr)) return kLzhWriteFailed;
   }
-  return staging.Commit() ? kLzhOk : kLzhWriteFailed;
+  set.Commit();
+  return kLzhOk;
 }
 
 }  // namespace mirtote::jravan

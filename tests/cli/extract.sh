@@ -1,7 +1,7 @@
 #!/bin/bash
 # The real binary: extract with a failing archive first (named, and the next archive still
-# handled) and without an archive. Extracting the sample's own archives is the first step of
-# typical_day.sh.
+# handled), from a pipe, and without an archive. Extracting the sample's own archives is the
+# first step of typical_day.sh.
 # $1: the mir_tote binary, $2: the test data folder, $3: the mir_tote_sample binary.
 set -u
 DATA=$(realpath "$2")
@@ -14,6 +14,14 @@ run extract "$WORK/bad.lzh" "$WORK/full.lzh" >/dev/null 2>err.txt && fail "bad a
   fail "bad archive: message: $(cat err.txt)"
 [ -s SEISEKI/東京19980516.SEI ] && [ -s SEISEKI/東京19980517.SEI ] ||
   fail "the archive after the failing one: $(ls SEISEKI)"
+
+# A pipe is refused at once, named, and is never waited on.
+mkfifo "$WORK/in.LZH"
+timeout 20 "$BIN" --settings MIR_TOTE.ini extract "$WORK/in.LZH" >/dev/null 2>err.txt
+status=$?
+[ $status -eq 1 ] || fail "pipe: status $status"
+[ "$(cat err.txt)" = $'【確認】\n指定されたファイル【 in.LZH 】を解凍できませんでした。\n通常のファイルではありません（名前付きパイプ）' ] ||
+  fail "pipe: message: $(cat err.txt)"
 
 run extract >/dev/null 2>&1; [ $? -eq 2 ] || fail "no archive: status 2 expected"
 exit $FAILED

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "jravan/lzh_extract.h"
+#include "results/results_selection.h"
 #include "support/lzh_fixtures.h"
+#include "support/race_fixtures.h"
+#include "support/results_fixtures.h"
 #include "support/test_support.h"
 
 namespace mirtote::jravan {
@@ -22,10 +25,13 @@ struct Fixture {
     for (const char* folder : {"Work", "DATA", "SEISEKI"})
       fs::create_directory(root.path() / folder);
   }
-  ArchiveExtractionResult Run(std::vector<fs::path> archives) {
-    return ExtractArchives({archives}, session);
+  ArchiveExtractionResult Run(std::vector<fs::path> archives, LzhLimits limits = {}) {
+    return ExtractArchives({archives, limits}, session);
   }
   std::string File(const char* relative) const { return ReadFile(root.path() / relative); }
+  // An archive outside the start folder.
+  fs::path Archive(const char* name, const std::string& bytes) { return lzh.Write(name, bytes); }
+  TempFolder lzh;
 };
 
 // The written files with the extension, one after the other.
@@ -73,27 +79,118 @@ TEST(ExtractArchives, AFailingArchiveIsNamedAndTheNextStillRuns) {
   EXPECT_EQ(FolderManifest(f.root.path() / "Work") + std::to_string(f.host.yields), "2");
 }
 
-// A split whose files cannot all be written keeps its source in Work and ends the run.
-// Records whose venue code or date cannot name a file are skipped.
-TEST(ExtractArchives, SourcesStayUntilEverythingMadeOfThemIsWritten) {
-  Fixture f;
-  fs::create_directories(f.root.path() / "SEISEKI/東京19980510.SEI");  // cannot be replaced
-  std::string results;
-  for (const char* key : {"059831010509", "999831020509", "0598320305/.", "059832030510"}) {
-    results += key + std::string(1311, ' ');
+// Every message, "title|text", one after the other.
+std::string Messages(const ScriptedHost& host) {
+  std::string out;
+  for (const auto& m : host.messages) out += m.title + "|" + m.text + "\n";
+  return out;
+}
+
+// Results of 東京 on 9 and 10 May 1998 (race 1 each).
+std::string TwoDaysOfResults() {
+  return ResultsRecordBytes({.day = "1", .race = "01", .month_day = "0509"}) +
+         ResultsRecordBytes({.day = "2", .race = "01", .month_day = "0510"});
+}
+
+TEST(ExtractArchives, LowerCaseNamesFillDataAsUpperCaseOnesAndAnArchiveOfNothingKnownIsSaid) {
+  Fixture upper, lower;
+  upper.Run({kFullArchive});
+  TempFolder plain;
+  ASSERT_EQ(ExtractLzh(kFullArchive, plain.path()), kLzhOk);
+  std::vector<LzhEntry> entries;
+  for (const std::string& name : text::ListPlainFiles(plain.path())) {
+    std::string low = name;
+    for (char& c : low) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    entries.push_back({low, ReadFile(plain.path() / name)});
   }
-  const fs::path archive =
-      f.root.Write("a.lzh", StoredLzh({{"JRA#SEI1.DAT", results}, {"JRA#KISI.DAT", "jockeys"}}));
-  const ArchiveExtractionResult result = f.Run({archive, archive});
-  EXPECT_TRUE(result.stopped && result.archives.size() == 1 && result.skipped_records == 2);
-  const auto& m = f.host.messages;
-  ASSERT_EQ(m.size(), 2u);
-  EXPECT_EQ(Join({m[0].text, m[1].title, m[1].text.substr(0, m[1].text.find('\n') + 1)}),
-            "場コードまたは日付が正しくないレコードを読み飛ばしました。\r\nJRA#SEI1.DAT： 2件|"
-            "処理中止|ファイルを書き込めませんでした。\r\n");
-  EXPECT_EQ(FolderManifest(f.root.path() / "Work") + FolderManifest(f.root.path() / "SEISEKI"),
-            "JRA#SEI1.DAT: 5292 bytes\n東京19980509.SEI: 05983101\n");
-  EXPECT_EQ(f.File("DATA/騎手.DAT"), "jockeys");
+  const ArchiveExtractionResult result =
+      lower.Run({lower.root.Write("low.lzh", StoredLzh(entries)),
+                 lower.root.Write("readme.lzh", StoredLzh({{"README.TXT", "x"}}))});
+  for (const char* folder : {"DATA", "SEISEKI"}) {
+    EXPECT_EQ(FolderManifest(lower.root.path() / folder),
+              FolderManifest(upper.root.path() / folder));
+  }
+  EXPECT_EQ(FolderManifest(lower.root.path() / "Work"), "jra#hyo1.dat: 20 bytes\n");
+  EXPECT_EQ(Messages(lower.host),
+            "確認|指定されたファイル【 readme.lzh 】には、使えるファイル（JRA#DEN1.DAT など）が"
+            "ありませんでした。\n");
+  EXPECT_FALSE(result.Complete());
+}
+
+TEST(ExtractArchives, A2000sDayIsNamedAndListedWithItsCentury) {
+  Fixture f;
+  f.Run({f.root.Write(
+      "a.lzh",
+      StoredLzh({{"JRA#SEI1.DAT",
+                  ResultsRecordBytes({.venue_code = "06", .year = "01", .month_day = "0106"})}}))});
+  EXPECT_EQ(FolderManifest(f.root.path() / "SEISEKI"), "中山20010106.SEI: 06014211\n");
+  EXPECT_EQ(results::ListResultsDates({}, f.session).entries,
+            std::vector<std::string>{"2001年 1月 6日"});
+}
+
+// A failed archive leaves nothing of its own in Work, DATA or SEISEKI, takes back what it
+// had written, and the next archive is not disturbed by it. A file in Work that the
+// extraction did not put there is named and left alone.
+TEST(ExtractArchives, AFailedArchiveLeavesNothingBehind) {
+  Fixture f;
+  f.root.Write("Work/jra#kisi.dat", "stale");
+  f.root.Write("DATA/騎手.DAT", "old jockeys");
+  f.root.Write("SEISEKI/東京19980509.SEI", "old results");
+  // Race cards, then a horse file past the bound of one file (the test's bound: 1000 bytes).
+  const fs::path big = f.Archive("big.lzh", StoredLzh({{"JRA#DEN1.DAT", RaceCardBytes({})},
+                                                       {"JRA#UMAJ.DAT", std::string(1001, 'h')}}));
+  const fs::path trainers = f.Archive("c.lzh", StoredLzh({{"JRA#CHOK.DAT", "trainers"}}));
+  const ArchiveExtractionResult first = f.Run({big, trainers}, {.file_bytes = 1000});
+  EXPECT_EQ(first.archives[0].status, kLzhTooLarge);
+  EXPECT_TRUE(!first.Complete() && first.archives[1].distributed);
+
+  fs::create_directories(f.root.path() / "SEISEKI/東京19980510.SEI");  // cannot be replaced
+  const ArchiveExtractionResult second =
+      f.Run({f.Archive("blocked.lzh", StoredLzh({{"JRA#SEI1.DAT", TwoDaysOfResults()},
+                                                 {"JRA#KISI.DAT", "new jockeys"},
+                                                 {"JRA#HYO1.DAT", "h"}}))});
+  EXPECT_TRUE(second.stopped && second.written.empty());
+  EXPECT_EQ(FolderManifest(f.root.path()),
+            "DATA/調教師.DAT: 8 bytes\nDATA/騎手.DAT: old jock\n"
+            "SEISEKI/東京19980509.SEI: old resu\nWork/jra#kisi.dat: 5 bytes\n");
+  const std::string foreign =
+      "確認|Work フォルダの次のファイルは解凍したものではないため、使わずに残します。\r\n"
+      "jra#kisi.dat\n";
+  const std::string shown = Messages(f.host);
+  EXPECT_EQ(shown.substr(0, shown.find("処理中止|")),
+            foreign +
+                "確認|指定されたファイル【 big.lzh 】を解凍できませんでした。\r\n"
+                "JRA#UMAJ.DAT が大きすぎます（上限 1000 バイト）\n" +
+                foreign);
+  EXPECT_TRUE(
+      shown.ends_with("\r\n指定されたファイル【 blocked.lzh 】からは何も書き込んで"
+                      "いません。\r\n処理を中止します。\n"));
+}
+
+// An archive without horses, or with an empty jockey file, never empties a day's good file;
+// a new day still gets its (empty) horse file. A short tail of records is named.
+TEST(ExtractArchives, APartialArchiveNeverEmptiesAFile) {
+  Fixture f;
+  f.root.Write("DATA/東京19980510.UMA", "good horses");
+  f.root.Write("DATA/騎手.DAT", "jockeys");
+  RaceCardFields card;
+  const std::string saturday = RaceCardBytes(card);
+  card.day = "9";
+  card.month_day = "0511";
+  const std::string cards = saturday + RaceCardBytes(card) + std::string(100, ' ');
+  const ArchiveExtractionResult result =
+      f.Run({f.Archive("a.lzh", StoredLzh({{"JRA#DEN1.DAT", cards}, {"JRA#KISI.DAT", ""}}))});
+  EXPECT_TRUE(result.Complete());
+  EXPECT_EQ(FolderManifest(f.root.path()),
+            "DATA/東京19980510.DEN: 05983811\nDATA/東京19980510.UMA: good hor\n"
+            "DATA/東京19980511.DEN: 05983911\nDATA/東京19980511.UMA:\nDATA/騎手.DAT: jockeys\n");
+  EXPECT_EQ(Messages(f.host),
+            "確認|JRA#DEN1.DAT の最後の 100 バイトはレコード（584 バイト）に足りないため"
+            "読み飛ばしました。\n"
+            "確認|指定されたファイル【 a.lzh 】には競走馬データ（JRA#UMAJ.DAT）がありません。\r\n"
+            "次の競走馬ファイルは前のままにしました。\r\n東京19980510.UMA\r\n"
+            "次の競走馬ファイルは空です。\r\n東京19980511.UMA\n"
+            "確認|JRA#KISI.DAT が空のため、騎手.DAT は前のままにしました。\n");
 }
 
 }  // namespace

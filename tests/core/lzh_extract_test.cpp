@@ -1,6 +1,7 @@
 #include "jravan/lzh_extract.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "support/lzh_fixtures.h"
 #include "support/test_support.h"
@@ -24,9 +25,15 @@ TEST(ExtractLzh, BaseNamesOverwriteAndDecodedNames) {
             "A.DAT: 5 bytes\nB.DAT: 1 bytes\nC.DAT: 8 bytes\n出馬表.DAT: 5 bytes\n");
 }
 
-// Every failure leaves the folder as it was, also for the good entry read before it.
+// Every failure leaves the folder as it was, also for the good entries read before it and
+// for a file replaced before a later one could not be put in place (C.DAT is a folder).
 TEST(ExtractLzh, FailuresWriteNothing) {
-  std::vector<std::pair<std::string, int>> cases;  // archive bytes, status
+  struct Case {
+    std::string bytes;
+    int status;
+    LzhLimits limits = {};
+  };
+  std::vector<Case> cases;
   for (const char* name : {"../../x", "/abs/x", "sub/../../x", "..\\x", ".."}) {
     cases.push_back({StoredLzh({{"A.DAT", "a"}, {name, "x"}}), kLzhBadName});
   }
@@ -36,11 +43,27 @@ TEST(ExtractLzh, FailuresWriteNothing) {
   cases.push_back({good.substr(0, good.size() - 6), kLzhDamaged});
   cases.push_back({bad_crc, kLzhDamaged});
   cases.push_back({"JRA#DEN1.DAT as plain text\r\n", kLzhUnreadable});
-  for (const auto& [bytes, status] : cases) {
+  cases.push_back({good, kLzhTooLarge, {.file_bytes = 9}});
+  cases.push_back({good, kLzhTooLarge, {.total_bytes = 10}});
+  cases.push_back({good, kLzhTooLarge, {.files = 1}});
+  cases.push_back({StoredLzh({{"A.DAT", "a"}, {"B.DAT", "b"}, {"C.DAT", "c"}}), kLzhWriteFailed});
+  for (const auto& [bytes, status, limits] : cases) {
     TempFolder root, source;
     root.Write("a/Work/A.DAT", "old");
-    EXPECT_EQ(ExtractLzh(source.Write("in.lzh", bytes), root.path() / "a/Work"), status) << bytes;
+    fs::create_directory(root.path() / "a/Work/C.DAT");
+    EXPECT_EQ(ExtractLzh(source.Write("in.lzh", bytes), root.path() / "a/Work", limits), status)
+        << bytes;
     EXPECT_EQ(FolderManifest(root.path()), "a/Work/A.DAT: 3 bytes\n") << bytes;
+    EXPECT_EQ(ReadFile(root.path() / "a/Work/A.DAT"), "old");
+  }
+  // Only a regular file is an archive: a pipe is refused at once, never waited on.
+  TempFolder other;
+  ASSERT_EQ(::mkfifo((other.path() / "pipe.lzh").c_str(), 0600), 0);
+  for (const char* archive : {"pipe.lzh", "."}) {
+    const StagedLzh staged = StageLzh(other.path() / archive, other.path());
+    EXPECT_EQ(Join({std::to_string(staged.status), staged.problem}),
+              std::string("5|通常のファイルではありません（") +
+                  (archive[0] == '.' ? "フォルダ" : "名前付きパイプ") + "）");
   }
   EXPECT_EQ(ExtractLzh(TempFolder().path() / "missing.lzh", "."), kLzhUnreadable);
 }

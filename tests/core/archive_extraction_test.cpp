@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "jravan/lzh_extract.h"
+#include "support/fault_injection.h"
 #include "support/lzh_fixtures.h"
 #include "support/test_support.h"
 
@@ -94,6 +95,41 @@ TEST(ExtractArchives, SourcesStayUntilEverythingMadeOfThemIsWritten) {
   EXPECT_EQ(FolderManifest(f.root.path() / "Work") + FolderManifest(f.root.path() / "SEISEKI"),
             "JRA#SEI1.DAT: 5292 bytes\n東京19980509.SEI: 05983101\n");
   EXPECT_EQ(f.File("DATA/騎手.DAT"), "jockeys");
+}
+
+// Whichever open, write, fsync or rename fails, the user is told and the steps after the
+// failing one do not run; each file of DATA and SEISEKI is the old one or the whole new one,
+// and no temporary file is left in Work.
+TEST(ExtractArchives, EachFailingCallIsToldAndStopsTheLaterSteps) {
+  std::unique_ptr<Fixture> f;
+  ArchiveExtractionResult result;
+  const auto prepare = [&] {
+    f = std::make_unique<Fixture>();
+    f->root.Write("DATA/騎手.DAT", "old jockeys");
+  };
+  const auto run = [&] { result = f->Run({kFullArchive}); };
+  const auto written = [&] {
+    std::vector<fs::path> relative;
+    for (const fs::path& path : result.written)
+      relative.push_back(fs::relative(path, f->root.path()));
+    return relative;
+  };
+  prepare();
+  run();
+  const std::vector<fs::path> all_written = written();
+  const FileTree data = FilesBelow(f->root.path() / "DATA");
+  const FileTree seiseki = FilesBelow(f->root.path() / "SEISEKI");
+  ForEachFailingCall(prepare, run, [&](const std::string& call) {
+    SCOPED_TRACE(call);
+    EXPECT_FALSE(result.Complete());
+    EXPECT_FALSE(f->host.messages.empty());
+    const std::vector<fs::path> now = written();
+    EXPECT_TRUE(now.size() < all_written.size() &&
+                std::equal(now.begin(), now.end(), all_written.begin()));
+    EXPECT_EQ(OldOrNew(f->root.path() / "DATA", {{"騎手.DAT", "old jockeys"}}, data), "");
+    EXPECT_EQ(OldOrNew(f->root.path() / "SEISEKI", {}, seiseki), "");
+    for (const std::string& name : EntriesOf(f->root.path() / "Work")) EXPECT_NE(name[0], '.');
+  });
 }
 
 }  // namespace

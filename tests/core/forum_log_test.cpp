@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 #include "pat/pat_run.h"
 #include "shell/settings_keys.h"
+#include "support/fault_injection.h"
 #include "support/race_fixtures.h"
 #include "support/test_support.h"
 #include "text/cp932.h"
@@ -234,6 +236,29 @@ TEST_F(ForumLogTest, ShortLinesReadAsBlanksAndUnreadableOrOddsLessLogsAreTold) {
             "ファイル：" + talk.string() + "\r\nオッズが見つかりませんでした。");
   EXPECT_EQ(result.sources_failed, 2);
   EXPECT_EQ(host_.messages.back().title, "確認");
+}
+
+// Whichever open, write, fsync or rename fails, the log is told with the reason and its
+// conversion ends; each pseudo-PAT file is the old one or the whole new one.
+TEST_F(ForumLogTest, EachFailingCallIsToldAndLeavesOldOrWholeFiles) {
+  const FileTree before = FilesBelow(kSamples / "log_PAT31");  // older files of the races
+  ForumLogResult result;
+  const auto prepare = [&] {
+    fs::remove_all(out_);
+    fs::copy(kSamples / "log_PAT31", out_);
+    host_ = {};
+  };
+  const auto convert = [&] { result = Convert({kSamples / "forum.ODS"}); };
+  prepare();
+  convert();
+  const FileTree complete = FilesBelow(out_);
+  ForEachFailingCall(prepare, convert, [&](const std::string& call) {
+    SCOPED_TRACE(call);
+    EXPECT_EQ(result.sources_failed, 1);
+    ASSERT_FALSE(result.messages.empty());
+    EXPECT_NE(result.messages.back().find(std::strerror(ENOSPC)), std::string::npos);
+    EXPECT_EQ(OldOrNew(out_, before, complete), "");
+  });
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -239,7 +240,8 @@ TEST_F(ForumLogTest, ShortLinesReadAsBlanksAndUnreadableOrOddsLessLogsAreTold) {
 }
 
 // Whichever open, write, fsync or rename fails, the log is told with the reason and its
-// conversion ends; each pseudo-PAT file is the old one or the whole new one.
+// conversion ends (or the history says it kept nothing); each pseudo-PAT file is the old one
+// or the whole new one.
 TEST_F(ForumLogTest, EachFailingCallIsToldAndLeavesOldOrWholeFiles) {
   const FileTree before = FilesBelow(kSamples / "log_PAT31");  // older files of the races
   ForumLogResult result;
@@ -254,9 +256,14 @@ TEST_F(ForumLogTest, EachFailingCallIsToldAndLeavesOldOrWholeFiles) {
   const FileTree complete = FilesBelow(out_);
   ForEachFailingCall(prepare, convert, [&](const std::string& call) {
     SCOPED_TRACE(call);
-    EXPECT_EQ(result.sources_failed, 1);
-    ASSERT_FALSE(result.messages.empty());
-    EXPECT_NE(result.messages.back().find(std::strerror(ENOSPC)), std::string::npos);
+    // A failing odds history is told and the conversion goes on.
+    const bool history_told =
+        std::any_of(host_.messages.begin(), host_.messages.end(),
+                    [](auto& m) { return m.text.starts_with("オッズ履歴に記録しませんでした。"); });
+    EXPECT_TRUE(result.sources_failed == 1 || history_told);
+    if (result.sources_failed == 1) {
+      EXPECT_NE(result.messages.back().find(std::strerror(ENOSPC)), std::string::npos);
+    }
     EXPECT_EQ(OldOrNew(out_, before, complete), "");
   });
 }

@@ -82,7 +82,11 @@ PostOutcome PostingRun::Post(const std::string& subject_line, const std::string&
 }
 
 void PostingRun::Finish() {
-  if (!script_file_.empty() && !write_failed_) text::SyncFile(script_file_);
+  if (script_file_.empty() || write_failed_) return;
+  std::string error;
+  if (text::SyncFile(script_file_, &error)) return;
+  ReportWriteFailure(session_.host, script_file_, error);
+  write_failed_ = true;
 }
 
 }  // namespace mirtote::pat

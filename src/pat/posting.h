@@ -38,7 +38,8 @@ class PostingRun {
   // run goes on.
   PostOutcome Post(const std::string& subject_line, const std::string& race_text);
 
-  // After the last race: the script is made durable once (each race's write is not synced).
+  // After the last race: the script is made durable once (each race's write is not synced);
+  // a failure is reported as a failed write.
   void Finish();
 
   const std::string& posted_text() const { return posted_text_; }

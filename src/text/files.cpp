@@ -110,11 +110,11 @@ bool WriteTextFile(const fs::path& path, std::string_view text, std::string* err
   return WriteFileAtomic(path, bytes, error, durability);
 }
 
-bool SyncFile(const fs::path& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool synced = ::fsync(fd) == 0;
-  return ::close(fd) == 0 && synced;
+bool SyncFile(const fs::path& path, std::string* error) {
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.valid() && ::fsync(fd.get()) == 0 && fd.Close() == 0) return true;
+  SetError(error, PathText(path) + " に書き込めません: " + SystemReason(errno));
+  return false;
 }
 
 FolderListing ListFolder(const fs::path& folder) {

@@ -79,8 +79,9 @@ bool WriteFileAtomic(const fs::path& path, std::string_view bytes, std::string* 
 bool WriteTextFile(const fs::path& path, std::string_view text, std::string* error = nullptr,
                    Durability durability = Durability::kSync);
 
-// Waits until an existing file's bytes are on the disk; false when it cannot.
-bool SyncFile(const fs::path& path);
+// Waits until an existing file's bytes are on the disk; false when it cannot, with `error`
+// (Japanese text naming the file and the reason) set when given.
+bool SyncFile(const fs::path& path, std::string* error = nullptr);
 
 // Names of the plain files of a folder (no folders, no hidden files), sorted by name.
 // An unreadable or missing folder gives an empty list.

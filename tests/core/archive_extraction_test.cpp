@@ -4,6 +4,7 @@
 
 #include "jravan/lzh_extract.h"
 #include "results/results_selection.h"
+#include "support/fault_injection.h"
 #include "support/lzh_fixtures.h"
 #include "support/race_fixtures.h"
 #include "support/results_fixtures.h"
@@ -191,6 +192,41 @@ TEST(ExtractArchives, APartialArchiveNeverEmptiesAFile) {
             "次の競走馬ファイルは前のままにしました。\r\n東京19980510.UMA\r\n"
             "次の競走馬ファイルは空です。\r\n東京19980511.UMA\n"
             "確認|JRA#KISI.DAT が空のため、騎手.DAT は前のままにしました。\n");
+}
+
+// Whichever open, write, fsync or rename fails, the user is told and the steps after the
+// failing one do not run; each file of DATA and SEISEKI is the old one or the whole new one,
+// and no temporary file is left in Work.
+TEST(ExtractArchives, EachFailingCallIsToldAndStopsTheLaterSteps) {
+  std::unique_ptr<Fixture> f;
+  ArchiveExtractionResult result;
+  const auto prepare = [&] {
+    f = std::make_unique<Fixture>();
+    f->root.Write("DATA/騎手.DAT", "old jockeys");
+  };
+  const auto run = [&] { result = f->Run({kFullArchive}); };
+  const auto written = [&] {
+    std::vector<fs::path> relative;
+    for (const fs::path& path : result.written)
+      relative.push_back(fs::relative(path, f->root.path()));
+    return relative;
+  };
+  prepare();
+  run();
+  const std::vector<fs::path> all_written = written();
+  const FileTree data = FilesBelow(f->root.path() / "DATA");
+  const FileTree seiseki = FilesBelow(f->root.path() / "SEISEKI");
+  ForEachFailingCall(prepare, run, [&](const std::string& call) {
+    SCOPED_TRACE(call);
+    EXPECT_FALSE(result.Complete());
+    EXPECT_FALSE(f->host.messages.empty());
+    const std::vector<fs::path> now = written();
+    EXPECT_TRUE(now.size() < all_written.size() &&
+                std::equal(now.begin(), now.end(), all_written.begin()));
+    EXPECT_EQ(OldOrNew(f->root.path() / "DATA", {{"騎手.DAT", "old jockeys"}}, data), "");
+    EXPECT_EQ(OldOrNew(f->root.path() / "SEISEKI", {}, seiseki), "");
+    for (const std::string& name : EntriesOf(f->root.path() / "Work")) EXPECT_NE(name[0], '.');
+  });
 }
 
 }  // namespace

@@ -12,9 +12,10 @@ namespace {
 using namespace mirtote::testing;
 
 // Race 1 refunds horses 3 and 11; race 2 has dead heats in both extra rows; race 3 is not
-// ticked; race 4 shows zero amounts, which no average counts. The win average is 4938 / 4.
+// ticked; race 4 shows zero amounts, which no average counts. Races 5 to 8 each have one
+// third entry alone (win, place, bracket, quinella), which is enough for the second extra row.
 std::vector<ResultsFields> TokyoDay() {
-  std::vector<ResultsFields> races(4);
+  std::vector<ResultsFields> races(8);
   for (size_t i = 0; i < races.size(); ++i) {
     races[i].race = TwoDigits(static_cast<int>(i + 1));
     races[i].horse_results.resize(12);
@@ -30,6 +31,10 @@ std::vector<ResultsFields> TokyoDay() {
   races[3].win[0] = "07:0";
   races[3].bracket = {"00:0"};
   races[3].quinella = {"0307:0"};
+  races[4].win = {"07:250", "", "02:260"};
+  races[5].place = {"07:130", "03:210", "11:480", "", "05:490"};
+  races[6].bracket = {"36:1230", "", "44:1240"};
+  races[7].quinella = {"0307:1890", "", "0508:1900"};
   return races;
 }
 

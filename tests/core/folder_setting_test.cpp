@@ -78,6 +78,11 @@ TEST_F(FolderSettingTest, MissingStoredFolderIsReplacedByTheCurrentFolder) {
   EXPECT_EQ(FolderForOption(session, 5), start.path());
   EXPECT_EQ(Stored(keys::kPatInstFolder), start.path().string());
   EXPECT_TRUE(host.messages.empty());  // replaced without asking
+
+  // The root folder is a folder like any other, also typed with a trailing separator.
+  settings.Set(keys::kStartup, keys::kPatInstFolder, WithoutTrailingSeparator("//"));
+  EXPECT_EQ(FolderForOption(session, 5), "/");
+  EXPECT_EQ(Stored(keys::kPatInstFolder), "/");
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
 
 #include "pat/pat_run.h"
 #include "shell/settings_keys.h"
+#include "support/fault_injection.h"
 #include "support/race_fixtures.h"
 #include "support/test_support.h"
 #include "text/cp932.h"
@@ -244,6 +247,35 @@ TEST_F(ForumLogTest, ShortLinesReadAsBlanksAndUnreadableOrOddsLessLogsAreTold) {
             "ファイル：" + talk.string() + "\r\nオッズが見つかりませんでした。");
   EXPECT_EQ(result.sources_failed, 2);
   EXPECT_EQ(host_.messages.back().title, "確認");
+}
+
+// Whichever open, write, fsync or rename fails, the log is told with the reason and its
+// conversion ends (or the history says it kept nothing); each pseudo-PAT file is the old one
+// or the whole new one.
+TEST_F(ForumLogTest, EachFailingCallIsToldAndLeavesOldOrWholeFiles) {
+  const FileTree before = FilesBelow(kSamples / "log_PAT31");  // older files of the races
+  ForumLogResult result;
+  const auto prepare = [&] {
+    fs::remove_all(out_);
+    fs::copy(kSamples / "log_PAT31", out_);
+    host_ = {};
+  };
+  const auto convert = [&] { result = Convert({kSamples / "forum.ODS"}); };
+  prepare();
+  convert();
+  const FileTree complete = FilesBelow(out_);
+  ForEachFailingCall(prepare, convert, [&](const std::string& call) {
+    SCOPED_TRACE(call);
+    // A failing odds history is told and the conversion goes on.
+    const bool history_told =
+        std::any_of(host_.messages.begin(), host_.messages.end(),
+                    [](auto& m) { return m.text.starts_with("オッズ履歴に記録しませんでした。"); });
+    EXPECT_TRUE(result.sources_failed == 1 || history_told);
+    if (result.sources_failed == 1) {
+      EXPECT_NE(result.messages.back().find(std::strerror(ENOSPC)), std::string::npos);
+    }
+    EXPECT_EQ(OldOrNew(out_, before, complete), "");
+  });
 }
 
 }  // namespace

@@ -4,17 +4,18 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include "pat/pat_run.h"
 #include "shell/settings_keys.h"
+#include "support/fault_injection.h"
 #include "support/race_fixtures.h"
 #include "support/test_support.h"
 #include "text/files.h"
@@ -230,23 +231,38 @@ TEST(AtomicWriter, RemovesOnlyItsOwnStaleTemporariesAndClosesWhatItOpened) {
   };
   EXPECT_EQ(files(), 6);
 
-  // A failing write (over the file size limit) and refused reads leave no descriptor open and
-  // no temporary file behind; the held file, released meanwhile, has gone as stale.
+  // Refused reads leave no descriptor open; the held file, released meanwhile, has gone as
+  // stale.
   const int before = OpenDescriptors();
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limit{};
-  ::getrlimit(RLIMIT_FSIZE, &limit);
-  const rlimit small{2, limit.rlim_max};
-  ::setrlimit(RLIMIT_FSIZE, &small);
   std::string error;
-  EXPECT_FALSE(text::WriteFileAtomic(target, "too long for the limit", &error));
-  ::setrlimit(RLIMIT_FSIZE, &limit);
-  EXPECT_EQ(error, target.string() + " に書き込めません: File too large");
   EXPECT_FALSE(text::ReadWholeFile(dir.path(), &error));
   EXPECT_FALSE(text::ReadWholeFile(target, 2, &error));
   EXPECT_EQ(OpenDescriptors(), before);
-  EXPECT_EQ(ReadFile(target), "new");
+  ASSERT_TRUE(text::WriteFileAtomic(target, "new"));
   EXPECT_EQ(files(), 5);
+}
+
+// Whichever call fails (the temporary file's open, a write, fsync, the rename), the failure
+// is named with the file and the reason, and the old file stays with no temporary file and
+// no descriptor left.
+TEST(AtomicWriter, EachFailingCallIsReportedAndLeavesTheOldFile) {
+  for (FsCall call : kAllFsCalls) {
+    TempFolder dir;
+    const fs::path target = dir.Write("PAD_NT.TXT", "old");
+    const int before = OpenDescriptors();
+    std::string error;
+    bool written = true;
+    {
+      InjectedFault fault(call, 1, ENOSPC);
+      written = text::WriteFileAtomic(target, "new", &error);
+      EXPECT_TRUE(fault.fired()) << fault.Name();
+    }
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(error.starts_with(target.string() + " ") && error.ends_with(std::strerror(ENOSPC)))
+        << error;
+    EXPECT_EQ(OpenDescriptors(), before);
+    EXPECT_EQ(FilesBelow(dir.path()), (FileTree{{"PAD_NT.TXT", "old"}})) << error;
+  }
 }
 
 }  // namespace

@@ -68,5 +68,20 @@ TEST(ExtractLzh, FailuresWriteNothing) {
   EXPECT_EQ(ExtractLzh(TempFolder().path() / "missing.lzh", "."), kLzhUnreadable);
 }
 
+// Entries that a Unix archiver marks as no plain file: a symbolic link ("name|target") is
+// refused and never made; a device ...
+TEST(ExtractLzh, LinksAndDevicesAreNeverMade) {
+  TempFolder root;
+  root.Write("Work/A.DAT", "old");
+  const fs::path links = root.Write(
+      "links.lzh", StoredLzh({{"A.DAT", "new", 0100644}, {"B.DAT|/etc/passwd", "", 0120777}}));
+  EXPECT_EQ(ExtractLzh(links, root.path() / "Work"), kLzhBadName);
+  EXPECT_EQ(EntriesOf(root.path() / "Work"), Strings{"A.DAT"});
+  const fs::path device = root.Write("device.lzh", StoredLzh({{"C.DAT", "", 0020644}}));
+  EXPECT_EQ(ExtractLzh(device, root.path() / "Work"), kLzhOk);
+  EXPECT_EQ(EntriesOf(root.path() / "Work"), (Strings{"A.DAT", "C.DAT"}));
+  EXPECT_EQ(fs::status(root.path() / "Work/C.DAT").type(), fs::file_type::regular);
+}
+
 }  // namespace
 }  // namespace mirtote::jravan

@@ -30,7 +30,9 @@ class OddsTablesTest : public ::testing::Test {
 TEST_F(OddsTablesTest, TenRunnersShowTwelveQuinellaColumnsThenTheBracketTable) {
   ZoContent zo = Zo(10);
   testing::SetBracket(zo, 8, 8, "4.0");
+  testing::SetBracket(zo, 1, 2, "100.0");  // the first value shown by its whole part
   UoContent uo = testing::UoFor(zo, 10);
+  testing::SetQuinella(uo, 10, 1, 3, "1000.0");
   testing::SetQuinella(uo, 10, 1, 2, "5.6");
   testing::SetQuinella(uo, 10, 1, 10, "1234.5");
   testing::SetQuinella(uo, 10, 9, 10, "123.4");

@@ -133,6 +133,33 @@ TEST_F(PatResultsImportTest, UnreadableResultFilesAreNamed) {
   }
 }
 
+// The track and the going field read for each kind of course code; of six scratched horses
+// the data line lists the five it has room for.
+TEST(PatResultText, CourseCodesAndFiveScratchedHorses) {
+  std::string bytes = KsFile("11");
+  Put(bytes, 534, " 3 12 13 14 15 16");
+  const results::KsFile ks(bytes);
+  RaceCardFields card;
+  card.entries = MakeEntries(12);
+  const text::RecordFile none;
+  ScriptedHost host;
+  const std::pair<const char*, std::string> cases[] = {{"11", "芝　　 1600m良     "},
+                                                       {"22", "芝　　 1600m良     "},
+                                                       {"23", "ダート 1600m稍     "},
+                                                       {"52", "障害　 1600m良 稍 "},
+                                                       {"34", "Ｒ  1600mサラ系"}};
+  for (const auto& [course, piece] : cases) {
+    card.course = course;
+    const jravan::RaceCardRecord record = jravan::RaceCardRecord::Parse(RaceCardBytes(card));
+    bool jockey_missing = false;
+    const std::string text =
+        PatResultText({ks, record, "東京", "05", none, none}, host, jockey_missing);
+    EXPECT_NE(text.find(piece), std::string::npos) << course << "\n" << text;
+    EXPECT_EQ(text.substr(21, text.find("\r\n") - 21),
+              "5///" + std::string(22, ' ') + "取消・除外馬番 : 03 12 13 14 15");
+  }
+}
+
 TEST(AgeClassText, Groups) {
   const std::pair<std::array<std::string, 4>, std::string> cases[] = {
       {{"005", "005", "000", "000"}, "3歳以上(500万下)"},

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "shell/settings_keys.h"
+#include "support/fault_injection.h"
 #include "support/test_support.h"
 
 namespace mirtote::pat {
@@ -87,6 +90,39 @@ TEST_F(PostingTest, UnwritableScriptIsReportedOnceAndTheRunGoesOn) {
   EXPECT_EQ(host_.messages[0].icon, MessageIcon::kExclamation);
   EXPECT_NE(host_.messages[0].text.find((temp_.path() / "missing" / "PAD_NT.TXT").string()),
             std::string::npos);
+}
+
+// Whichever open, write, fsync or rename of the script fails (the sync at the end included),
+// the user is told with the reason, the run says so, and the folder holds the old script or
+// the whole new one, never a temporary file.
+TEST_F(PostingTest, EachFailingCallOnTheScriptIsReported) {
+  using namespace mirtote::testing;
+  bool failed = false;
+  const auto prepare = [&] {
+    temp_.Write("PAT/FILE/PAD_NT.TXT", "old");
+    host_.messages.clear();
+  };
+  const auto post = [&] {
+    PostingRun run = Run(OutputFormat::kNifTerm);
+    run.Post(kSubject1, kRace1);
+    run.Finish();
+    failed = run.write_failed();
+  };
+  const FileTree before = {{"PAD_NT.TXT", "old"}};
+  prepare();
+  post();
+  const FileTree complete = FilesBelow(current_ / "FILE");
+  ASSERT_FALSE(failed);
+  EXPECT_EQ(ForEachFailingCall(prepare, post,
+                               [&](const std::string& call) {
+                                 SCOPED_TRACE(call);
+                                 EXPECT_TRUE(failed);
+                                 ASSERT_EQ(host_.messages.size(), 1u);
+                                 EXPECT_NE(host_.messages[0].text.find(std::strerror(ENOSPC)),
+                                           std::string::npos);
+                                 EXPECT_EQ(OldOrNew(current_ / "FILE", before, complete), "");
+                               }),
+            5);  // the temporary file's open, write and rename; the sync's open and fsync
 }
 
 }  // namespace

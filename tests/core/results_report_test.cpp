@@ -166,12 +166,15 @@ TEST(ResultsReport, SecondDeadHeatFlagPrintsNoDeadHeatValues) {
                 "　付加賞金　   1500      430      210  ", std::string(78, '-')}));
 }
 
-// An unknown earlier weight stops the search; a zero one is passed over.
-TEST(ResultsReport, WeightChangeSkipsZeroEarlierWeights) {
+// An unknown earlier weight stops the search; a zero one is passed over. A change of 10 or
+// more takes one column more than one of 9.
+TEST(ResultsReport, WeightChange) {
   using W = std::array<std::string, 5>;
   EXPECT_EQ(Join({WeightChange("480", W{"000", "470"}), WeightChange("480", W{"   ", "470"}),
-                  WeightChange("480", W{"0  ", "470"}), WeightChange("480", W{})}),
-            "    |    |+10 |    ");
+                  WeightChange("480", W{"0  ", "470"}), WeightChange("480", W{}),
+                  WeightChange("480", W{"471"}), WeightChange("480", W{"489"}),
+                  WeightChange("480", W{"490"})}),
+            "    |    |+10 |    | +9 | -9 |-10 ");
 }
 
 TEST(ResultsReport, ChecksAndMissingFiles) {

@@ -79,6 +79,7 @@ TEST(Number, ValIsLenient) {
   EXPECT_EQ(Val("0950"), 950);
   EXPECT_EQ(Val("12ab"), 12);
   EXPECT_EQ(Val("-7.5x"), -7.5);
+  EXPECT_EQ(Val(" +7.5"), 7.5);
   EXPECT_EQ(ValInt(" 5"), 5);
   EXPECT_EQ(ValInt("99999999999999999999999"), 9000000000000000000LL);
   EXPECT_EQ(ValInt("-" + std::string(400, '9')), -9000000000000000000LL);
@@ -136,6 +137,16 @@ TEST(Files, WriteTextFileReplacesWholeInCp932WithCrLf) {
   EXPECT_EQ(testing::EntriesOf(dir.path()), (testing::Strings{"DIR.TXT", "OUT.TXT"}));
 }
 
+// A file or a folder setting exactly at its bound is taken; one byte more is refused.
+TEST(Files, InputsExactlyAtTheirBound) {
+  TempFolder dir;
+  const fs::path file = dir.Write("UO-511.JRA", "12345");
+  EXPECT_EQ(ReadWholeFile(file, 5), "12345");
+  EXPECT_FALSE(ReadWholeFile(file, 4));
+  EXPECT_FALSE(FolderSettingProblem(std::string(kMaxFolderSettingLength, 'a')));
+  EXPECT_TRUE(FolderSettingProblem(std::string(kMaxFolderSettingLength + 1, 'a')));
+}
+
 TEST(Files, ListingIsSortedPlainFilesOnly) {
   TempFolder dir;
   dir.Write("b.DEN", "");
@@ -153,6 +164,7 @@ TEST(Files, NamesAndFoldersAreFoundIgnoringCase) {
   EXPECT_EQ(ResolveFolder(dir.path(), "File\\"), dir.path() / "FILE");
   EXPECT_EQ(ResolveFolder(dir.path(), dir.path().string() + "/file"), dir.path() / "FILE");
   EXPECT_EQ(ResolveFolder(dir.path(), "New"), dir.path() / "New");
+  for (const char* root : {"/", "\\", "//", "/.."}) EXPECT_EQ(ResolveFolder(dir.path(), root), "/");
   auto found = FindIgnoringCase(dir.path() / "FILE", "ZO-53A.JRA");
   ASSERT_TRUE(found);
   EXPECT_EQ(found->filename(), "zo-53a.jra");

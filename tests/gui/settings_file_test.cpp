@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "cli/command_line.h"
+#include "support/fault_injection.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;
@@ -129,6 +130,37 @@ class SettingsFileTest : public QObject {
     for (const char* piece : {"Top=5", "StartTime=0900", "EndTime=1700", "PatType=PAT31"}) {
       QVERIFY2(stored.find(piece) != std::string::npos, piece);
     }
+  }
+
+  // A settings file that cannot be renamed into place ends the command with the message; the
+  // file is the old one or the whole new one, with nothing else left beside it.
+  void aFailedRenameIsReportedAndLeavesTheOldFile() {
+    using namespace mirtote::testing;
+    mirtote::testing::TempFolder dir;
+    const fs::path start = ReadyFolder(dir.path());
+    const fs::path conf = dir.path() / "conf";
+    fs::create_directory(conf);
+    const fs::path ini = conf / "s.ini";
+    const FileTree before = {{"s.ini", "[Startup]\nPatType=PAT31\n"}};
+    Run run;
+    const auto prepare = [&] { std::ofstream(ini, std::ios::binary) << before.at("s.ini"); };
+    const auto set = [&] {
+      run = RunIn(start, {"--settings", ini.string(), "settings", "set", "PatType", "PAT95"});
+    };
+    prepare();
+    set();
+    QCOMPARE(run.status, 0);
+    const FileTree complete = FilesBelow(conf);
+    const int failed = ForEachFailingCall(
+        prepare, set,
+        [&](const std::string& call) {
+          QVERIFY2(
+              run.status == 1 && run.err.find("設定ファイルに書き込めません") != std::string::npos,
+              (call + ": " + run.err).c_str());
+          QCOMPARE(QString::fromStdString(OldOrNew(conf, before, complete)), QString());
+        },
+        {FsCall::kRename});
+    QVERIFY(failed > 0);
   }
 
   void aStartFolderNamedInOtherBytesIsUsedAsItIs() {

@@ -96,6 +96,31 @@ Strings EntriesOf(const fs::path& folder) {
   return names;
 }
 
+FileTree FilesBelow(const fs::path& root) {
+  FileTree files;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (!entry.is_directory()) files[fs::relative(entry.path(), root).string()] = ReadFile(entry);
+  }
+  return files;
+}
+
+std::string OldOrNew(const fs::path& root, const FileTree& before, const FileTree& complete) {
+  const FileTree now = FilesBelow(root);
+  const auto holds = [](const FileTree& tree, const std::string& name, const std::string* bytes) {
+    const auto it = tree.find(name);
+    return it == tree.end() ? bytes == nullptr : bytes != nullptr && it->second == *bytes;
+  };
+  std::set<std::string> names;
+  for (const FileTree* tree : {&now, &before, &complete})
+    for (const auto& [name, bytes] : *tree) names.insert(name);
+  for (const std::string& name : names) {
+    const auto it = now.find(name);
+    const std::string* bytes = it == now.end() ? nullptr : &it->second;
+    if (!holds(before, name, bytes) && !holds(complete, name, bytes)) return name;
+  }
+  return {};
+}
+
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});

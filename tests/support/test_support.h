@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,13 @@ class TempFolder {
 
 // The names of every entry of `folder` (dot-files and folders too), sorted.
 Strings EntriesOf(const fs::path& folder);
+// Every file below `root` and its bytes, by path relative to `root`.
+using FileTree = std::map<std::string, std::string>;
+FileTree FilesBelow(const fs::path& root);
+// What a job that failed midway left below `root`: "" when each file holds what it held
+// `before` or what the complete run leaves, and a file of both is still there; otherwise the
+// first path that does not (a half file, a temporary file, a lost one).
+std::string OldOrNew(const fs::path& root, const FileTree& before, const FileTree& complete);
 // What a job runs with: a fresh start folder, settings in memory and a scripted host.
 struct SessionFixture {
   TempFolder start;

@@ -22,6 +22,8 @@ inline constexpr const char* kPatInstFolder = "PatInstFolder";
 inline constexpr const char* kEnvironment = "Environment";
 // "0" keeps no odds history; "1" (also when never stored) records every snapshot.
 inline constexpr const char* kOddsHistory = "OddsHistory";
+// "1": the PAT run dialog runs again after every fetch of PAT ("0" or never stored: it does not).
+inline constexpr const char* kAutoRun = "AutoRun";
 
 // Section Form: main window placement
 inline constexpr const char* kTop = "Top";

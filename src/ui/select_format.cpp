@@ -1,12 +1,16 @@
 #include "ui/select_format.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <ctime>
 
 #include "pat/pat_run.h"
 #include "shell/settings_keys.h"
@@ -88,6 +92,16 @@ void SelectFormat::BuildControls() {
     connect(command1_[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
   }
 
+  auto_run_ = new QCheckBox(Text("PATファイル更新時に自動実行"), this);
+  auto_run_->setObjectName(QStringLiteral("AutoRun"));
+  connect(auto_run_, &QCheckBox::clicked, this, [this] { AutoRun_Click(); });
+  watch_status_ = new QLabel(this);
+  watch_status_->setObjectName(QStringLiteral("WatchStatus"));
+  watch_timer_ = new QTimer(this);
+  watch_timer_->setObjectName(QStringLiteral("WatchTimer"));
+  watch_timer_->setInterval(pat::kWatchLookInterval);
+  connect(watch_timer_, &QTimer::timeout, this, [this] { WatchTimer_Timer(); });
+
   auto* command2 = new QPushButton(Text("閉じる"), this);
   command2->setObjectName(QStringLiteral("Command2"));
   connect(command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -107,6 +121,8 @@ void SelectFormat::BuildControls() {
   layout->addLayout(top);
   layout->addWidget(frame2);
   layout->addWidget(frame1);
+  layout->addWidget(auto_run_);
+  layout->addWidget(watch_status_);
   layout->addLayout(bottom);
 }
 
@@ -117,11 +133,19 @@ void SelectFormat::Form_Load() {
   option2_[index]->setChecked(true);
   // Stores the market (an unknown value becomes noon) and ticks its races.
   Option2_Click(index);
+  auto_run_->setChecked(context_.session.settings.GetOr(keys::kStartup, keys::kAutoRun, "0") ==
+                        "1");
 }
 
 void SelectFormat::Option2_Click(int index) {
   const auto market = static_cast<pat::Market>(index);
   context_.session.settings.Set(keys::kStartup, keys::kOddsTeam, pat::MarketCode(market));
+  // The watch follows the odds files: the results import has none to follow.
+  auto_run_->setEnabled(market != pat::Market::kResults);
+  if (market == pat::Market::kResults) {
+    watch_request_.reset();
+    FollowWatch();
+  }
   const bool all = pat::DefaultRaceSelection(market).Has(1);
   option1_[all ? kAllRaces : kSecondHalf]->setChecked(true);
   Option1_Click(all ? kAllRaces : kSecondHalf);
@@ -149,13 +173,71 @@ pat::PatRunRequest SelectFormat::Request(pat::OutputFormat format) const {
 }
 
 void SelectFormat::Command1_Click(int index) {
-  const pat::PatRunRequest request = Request(static_cast<pat::OutputFormat>(index));
+  Run(Request(static_cast<pat::OutputFormat>(index)));
+}
+
+void SelectFormat::Run(const pat::PatRunRequest& request) {
   context_.run_command([this, &request] {
-    Host& host = context_.session.host;
-    host.SetBusy(true);
-    pat::RunPatOutput(request, context_.session);
-    host.SetBusy(false);
+    const Session& session = context_.session;
+    // The files as the run starts to read them: a fetch still being written is read
+    // again once it has settled.
+    detector_.Ran(pat::SnapshotPatFolder(pat::PatInstallFolder(session)),
+                  pat::SettleDetector::Clock::now());
+    session.host.SetBusy(true);
+    const pat::PatRunResult result = pat::RunPatOutput(request, session);
+    session.host.SetBusy(false);
+    if (request.market == pat::Market::kResults || result.folder_missing) {
+      watch_request_.reset();
+    } else {
+      watch_request_ = request;
+      const std::time_t now = std::time(nullptr);
+      std::tm local{};
+      localtime_r(&now, &local);
+      last_run_ = pat::WatchRunSummary(local, result.races_posted);
+    }
   });
+  FollowWatch();
+}
+
+void SelectFormat::FollowWatch() {
+  if (auto_run_->isChecked() && watch_request_) {
+    if (!watch_timer_->isActive()) watch_timer_->start();
+  } else {
+    watch_timer_->stop();
+  }
+  ShowWatchStatus();
+}
+
+void SelectFormat::ShowWatchStatus() {
+  QString status;
+  if (!last_run_.empty()) status = Text("最終実行 ") + QString::fromStdString(last_run_);
+  if (watch_timer_->isActive()) {
+    status += Text(detector_.Changing() ? "　PATファイル更新中" : "　PATファイル監視中");
+  }
+  watch_status_->setText(status);
+}
+
+void SelectFormat::AutoRun_Click() {
+  context_.session.settings.Set(keys::kStartup, keys::kAutoRun, auto_run_->isChecked() ? "1" : "0");
+  FollowWatch();
+}
+
+// A run starts once the files have settled; when another command is running it starts at
+// a later look.
+void SelectFormat::WatchTimer_Timer() {
+  if (!watch_request_) return FollowWatch();
+  const auto files = pat::SnapshotPatFolder(pat::PatInstallFolder(context_.session));
+  if (detector_.Observe(files, pat::SettleDetector::Clock::now())) {
+    const pat::PatRunRequest request = *watch_request_;
+    Run(request);
+  }
+  ShowWatchStatus();
+}
+
+void SelectFormat::closeEvent(QCloseEvent* event) {
+  watch_request_.reset();
+  FollowWatch();
+  QDialog::closeEvent(event);
 }
 
 void SelectFormat::Command2_Click() {

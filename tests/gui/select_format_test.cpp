@@ -4,6 +4,8 @@
 #include "gui/form_harness.h"
 #include "support/race_fixtures.h"
 
+#include <fstream>
+
 using mirtote::ui::SelectFormat;
 namespace testing = mirtote::testing;
 
@@ -100,6 +102,65 @@ class SelectFormatTest : public QObject {
     Button(*form, "Option2_2")->click();
     Button(*form, "Command1_0")->click();
     QCOMPARE(h_->host.clipboard_writes, 2);
+  }
+
+  // The watch on PAT's folder: a fetch written as a half file and then the whole file gives
+  // exactly one rerun, of the whole file; none while another command runs; unticking the box
+  // or closing the dialog ends the watch.
+  void WatchRerunsOnceAfterAFetchSettles() {
+    testing::RaceCardFields card;
+    card.entries = testing::MakeEntries(8);
+    testing::WriteMeeting(h_->folder.path() / "DATA", "東京19980510", {card},
+                          testing::HorsesFor(card));
+    const fs::path pat = h_->folder.path() / "FILE";
+    mirtote::pat::ZoContent zo = testing::ZoFor(card, 8);
+    testing::WritePatFiles(pat, testing::ZoName(card), zo);
+    h_->store.Set(keys::kStartup, keys::kOddsTeam, "M");
+    auto form = Open();
+    form->show();
+    auto* status = Child<QLabel>(form.get(), "WatchStatus");
+    auto* timer = Child<QTimer>(form.get(), "WatchTimer");
+    Button(*form, "AutoRun")->click();
+    QCOMPARE(h_->Startup("AutoRun"), "1"s);
+    Button(*form, "Command1_0")->click();
+    QCOMPARE(h_->host.clipboard_writes, 1);
+    QVERIFY(status->text().contains(Q("投稿 1 レース")));
+
+    auto fetch = [&](const char* win_odds, size_t cut) {
+      zo.horses[0].win = win_odds;
+      const std::string bytes = mirtote::pat::BuildZoFile(zo, mirtote::pat::PatLayout::kPat95);
+      std::ofstream(pat / testing::ZoName(card), std::ios::binary) << bytes.substr(0, cut);
+    };
+    fetch("88.8", 300);
+    QTRY_VERIFY(status->text().contains(Q("更新中")));
+    fetch("88.8", std::string::npos);
+    QTRY_COMPARE_WITH_TIMEOUT(h_->host.clipboard_writes, 2, 10000);
+    QTest::qWait(1500);  // settle time and more: no second run
+    QCOMPARE(h_->host.clipboard_writes, 2);
+    const std::string watched = h_->host.clipboard;
+    Button(*form, "Command1_0")->click();
+    QCOMPARE(h_->host.clipboard, watched);
+    QVERIFY(watched.find("88.8") != std::string::npos);
+
+    // Another command runs: the rerun waits for its end.
+    h_->context.command_running = true;
+    fetch("77.7", std::string::npos);
+    QTest::qWait(1500);
+    QCOMPARE(h_->host.clipboard_writes, 3);
+    h_->context.command_running = false;
+    QTRY_COMPARE_WITH_TIMEOUT(h_->host.clipboard_writes, 4, 10000);
+
+    Button(*form, "AutoRun")->click();
+    QCOMPARE(h_->Startup("AutoRun"), "0"s);
+    QVERIFY(!timer->isActive());
+    Button(*form, "AutoRun")->click();
+    QVERIFY(timer->isActive());
+    Button(*form, "Command2")->click();
+    QVERIFY(!timer->isActive());
+    // The results market has no odds files to follow.
+    form->show();
+    Button(*form, "Option2_2")->click();
+    QVERIFY(!Button(*form, "AutoRun")->isEnabled());
   }
 
   void OtherButtons() {

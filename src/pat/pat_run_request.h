@@ -59,4 +59,8 @@ struct PatRunResult {
                                            // with the reason (reported); the run went on
 };
 
+// The line naming the script file a run wrote: in the window's status bar, and on the
+// command line's standard error.
+std::string ScriptFileNotice(const std::filesystem::path& script_file);
+
 }  // namespace mirtote::pat

@@ -153,8 +153,12 @@ void SelectFormat::Command1_Click(int index) {
   context_.run_command([this, &request] {
     Host& host = context_.session.host;
     host.SetBusy(true);
-    pat::RunPatOutput(request, context_.session);
+    const pat::PatRunResult result = pat::RunPatOutput(request, context_.session);
     host.SetBusy(false);
+    // Where the posting script went, without a box of its own.
+    if (!result.script_file.empty() && context_.show_status) {
+      context_.show_status(pat::ScriptFileNotice(result.script_file));
+    }
   });
 }
 

@@ -1,9 +1,12 @@
 #include "app/app_context.h"
 
+#include <QMainWindow>
+#include <QStatusBar>
 #include <exception>
 #include <string>
 
 #include "app/confirm_exit.h"
+#include "ui/qt_support.h"
 
 namespace mirtote::app {
 
@@ -34,7 +37,12 @@ ui::DialogContext DialogContextOf(AppContext& context) {
   return ui::DialogContext{
       context.session,
       [&context](const std::function<void()>& command) { RunGuardedCommand(context, command); },
-      [&context] { ConfirmExit(context); }};
+      [&context] { ConfirmExit(context); },
+      [&context](std::string_view text) {
+        if (auto* window = qobject_cast<QMainWindow*>(context.main_window)) {
+          window->statusBar()->showMessage(ui::ToQString(text));
+        }
+      }};
 }
 
 }  // namespace mirtote::app

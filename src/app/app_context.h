@@ -41,8 +41,8 @@ class RunningCommand {
 // keeps running.
 void RunGuardedCommand(AppContext& context, const std::function<void()>& command);
 
-// What the program's dialogs get of the context: the session, the command guard and the
-// exit confirmation.
+// What the program's dialogs get of the context: the session, the command guard, the exit
+// confirmation and the main window's status bar.
 ui::DialogContext DialogContextOf(AppContext& context);
 
 }  // namespace mirtote::app

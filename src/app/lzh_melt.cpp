@@ -7,16 +7,14 @@
 
 namespace mirtote::app {
 
+// Runs inside the menu's command guard, as every menu operation does.
 void RunArchiveExtraction(AppContext& context) {
-  DialogContextOf(context).run_command([&context] {
-    Session& session = context.session;
-    session.host.SetBusy(true);
-    // A cancelled dialog ends the command without a message.
-    if (auto chosen = session.host.ChooseFilesToOpen(jravan::ArchiveDialogRequest(session))) {
-      jravan::ExtractArchives({jravan::ChosenArchives(*chosen)}, session);
-    }
-    session.host.SetBusy(false);
-  });
+  Session& session = context.session;
+  const BusyPointer busy(session.host);
+  // A cancelled dialog ends the command without a message.
+  if (auto chosen = session.host.ChooseFilesToOpen(jravan::ArchiveDialogRequest(session))) {
+    jravan::ExtractArchives({jravan::ChosenArchives(*chosen)}, session);
+  }
 }
 
 }  // namespace mirtote::app

@@ -15,9 +15,11 @@ constexpr int kHeightTwips = 3825;
 }  // namespace
 
 void OpenOddsSelection(AppContext& context) {
-  // One window at a time: opened again, it comes forward with its choices as they are.
+  // One window at a time: opened again, it comes forward and looks at the folder again, so
+  // that files converted meanwhile offer their venue.
   if (context.main_window != nullptr) {
     if (auto* open = context.main_window->findChild<ui::SelectData*>()) {
+      open->OddsDataCheck();
       open->show();
       open->raise();
       open->activateWindow();

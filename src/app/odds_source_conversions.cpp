@@ -10,16 +10,16 @@ namespace mirtote::app {
 
 namespace {
 
-// The busy pointer is shown from the choice on; the dialog itself keeps the normal one.
+// The busy pointer from before the dialog until the end, also when the dialog is cancelled,
+// as the archive extraction does.
 template <typename Request, typename Result>
 void ChooseAndConvert(AppContext& context, const FileDialogRequest& dialog,
                       Result (*run)(const Request&, const Session&)) {
   Host& host = context.session.host;
-  const auto chosen = host.ChooseFilesToOpen(dialog);
-  if (!chosen) return;
-  host.SetBusy(true);
-  run(Request{convert::ChosenPaths(*chosen)}, context.session);
-  host.SetBusy(false);
+  const BusyPointer busy(host);
+  if (const auto chosen = host.ChooseFilesToOpen(dialog)) {
+    run(Request{convert::ChosenPaths(*chosen)}, context.session);
+  }
 }
 
 }  // namespace

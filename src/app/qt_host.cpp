@@ -50,6 +50,23 @@ QMessageBox::StandardButton RunBox(QWidget* parent, std::string_view text, std::
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+// While the busy pointer is on, a box or dialog that waits for the user shows the normal
+// pointer, as a window of its own would.
+class NormalPointer {
+ public:
+  explicit NormalPointer(bool busy) : pushed_(busy) {
+    if (pushed_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  }
+  ~NormalPointer() {
+    if (pushed_) QApplication::restoreOverrideCursor();
+  }
+  NormalPointer(const NormalPointer&) = delete;
+  NormalPointer& operator=(const NormalPointer&) = delete;
+
+ private:
+  bool pushed_;
+};
+
 struct DialogFilter {
   QString filters;   // ";;"-joined Qt name filters
   QString selected;  // the first one
@@ -74,27 +91,31 @@ QWidget* QtHost::DialogParent() const {
 }
 
 void QtHost::ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) {
+  const NormalPointer pointer(busy_);
   RunBox(DialogParent(), text, title, icon, QMessageBox::Ok);
 }
 
 bool QtHost::AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) {
+  const NormalPointer pointer(busy_);
   return RunBox(DialogParent(), text, title, icon, QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
 }
 
-std::string QtHost::AskText(std::string_view prompt, std::string_view title,
-                            std::string_view initial) {
+std::optional<std::string> QtHost::AskText(std::string_view prompt, std::string_view title,
+                                           std::string_view initial) {
   QInputDialog dialog(DialogParent());
   dialog.setWindowTitle(ToQString(title));
   dialog.setLabelText(DisplayText(prompt));
   dialog.setTextValue(ToQString(initial));
   dialog.setMinimumWidth(TitleFitWidth(dialog.windowTitle()));
-  if (dialog.exec() != QDialog::Accepted) return std::string();
+  const NormalPointer pointer(busy_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return ToUtf8(dialog.textValue());
 }
 
 std::optional<ChosenFiles> QtHost::ChooseFilesToOpen(const FileDialogRequest& request) {
   DialogFilter filter = MakeFilter(request.filter);
+  const NormalPointer pointer(busy_);
   const QStringList paths = QFileDialog::getOpenFileNames(DialogParent(), ToQString(request.title),
                                                           ToQString(request.initial_folder),
                                                           filter.filters, &filter.selected);
@@ -112,6 +133,7 @@ std::optional<std::string> QtHost::ChooseFileToSave(const FileDialogRequest& req
     proposal = QDir(proposal).filePath(ToQString(request.default_name));
   }
   // The dialog itself asks before an existing file is replaced.
+  const NormalPointer pointer(busy_);
   const QString path = QFileDialog::getSaveFileName(DialogParent(), ToQString(request.title),
                                                     proposal, filter.filters, &filter.selected);
   if (path.isEmpty()) return std::nullopt;

@@ -19,8 +19,8 @@ class StartupAnswersHost : public Host {
   bool AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) override {
     return answer_yes || inner_.AskYesNo(text, title, icon);
   }
-  std::string AskText(std::string_view prompt, std::string_view title,
-                      std::string_view initial) override {
+  std::optional<std::string> AskText(std::string_view prompt, std::string_view title,
+                                     std::string_view initial) override {
     return inner_.AskText(prompt, title, initial);
   }
   std::optional<ChosenFiles> ChooseFilesToOpen(const FileDialogRequest& request) override {

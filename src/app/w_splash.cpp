@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -101,6 +102,14 @@ void WSplash::ShowAsVersion() {
 
 void WSplash::Command1_Click() {
   close();
+}
+
+void WSplash::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && command1_->isVisible()) {
+    Command1_Click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace mirtote::app

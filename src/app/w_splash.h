@@ -22,6 +22,10 @@ class WSplash : public QWidget {
 
   QPushButton* Command1() const { return command1_; }
 
+ protected:
+  // Escape closes the version window, as "閉じる" does; the splash stays its three seconds.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void Command1_Click();
 

@@ -8,7 +8,6 @@
 #include "cli/report_output.h"
 #include "pat/pat_folder_watch.h"
 #include "pat/pat_run.h"
-#include "text/files.h"
 
 namespace mirtote::cli {
 
@@ -121,7 +120,7 @@ int PatRunCommand::Run(CommandContext& context, std::ostream& out, std::ostream&
     WriteText(out, result.posted_text, context.options.utf8);
   }
   if (!result.script_file.empty()) {
-    err << "投稿スクリプトファイル: " << text::PathText(result.script_file) << "\n";
+    err << pat::ScriptFileNotice(result.script_file) << "\n";
   }
   // A missing PAT folder ends the run early; a script file that could not be written or an
   // input file that could not be read does not end it, but the output is not what the

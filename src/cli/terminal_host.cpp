@@ -35,7 +35,8 @@ bool TerminalHost::AskYesNo(std::string_view text, std::string_view title, Messa
   return answer_yes_;
 }
 
-std::string TerminalHost::AskText(std::string_view, std::string_view, std::string_view initial) {
+std::optional<std::string> TerminalHost::AskText(std::string_view, std::string_view,
+                                                 std::string_view initial) {
   return std::string(initial);
 }
 

@@ -18,8 +18,8 @@ class TerminalHost : public Host {
 
   void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
   bool AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) override;
-  std::string AskText(std::string_view prompt, std::string_view title,
-                      std::string_view initial) override;
+  std::optional<std::string> AskText(std::string_view prompt, std::string_view title,
+                                     std::string_view initial) override;
   std::optional<ChosenFiles> ChooseFilesToOpen(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override;
   void ShowProgress(std::string_view, int, int) override {}

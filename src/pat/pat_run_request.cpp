@@ -1,5 +1,7 @@
 #include "pat/pat_run_request.h"
 
+#include "text/files.h"
+
 namespace mirtote::pat {
 
 namespace {
@@ -30,6 +32,10 @@ RaceSelection DefaultRaceSelection(Market market) {
   }
   selection.advance_sale = true;
   return selection;
+}
+
+std::string ScriptFileNotice(const std::filesystem::path& script_file) {
+  return "投稿スクリプトファイル: " + text::PathText(script_file);
 }
 
 }  // namespace mirtote::pat

@@ -60,4 +60,8 @@ struct PatRunResult {
   int snapshots_added = 0;                 // odds snapshots new to the odds history
 };
 
+// The line naming the script file a run wrote: in the window's status bar, and on the
+// command line's standard error.
+std::string ScriptFileNotice(const std::filesystem::path& script_file);
+
 }  // namespace mirtote::pat

@@ -24,11 +24,6 @@ std::string CurrentFolderText(const Session& session) {
   return WithoutTrailingSeparator(text::PathText(session.start_folder));
 }
 
-// True when `folder` (absolute, or relative to the current folder) holds a plain file.
-bool HoldsAFile(const Session& session, const fs::path& folder) {
-  return text::AnyFileMatches(text::PathText(folder) + "/", session.start_folder);
-}
-
 bool IsFolder(const fs::path& path) {
   std::error_code ec;
   return fs::is_directory(path, ec);
@@ -51,7 +46,7 @@ fs::path InitialDirSetFolder(const Session& session) {
   std::string value =
       session.settings.GetOr(keys::kStartup, keys::kJravanFolder, CurrentFolderText(session));
   fs::path folder = text::ResolveFolder(session.start_folder, value);
-  if (!value.empty() && HoldsAFile(session, folder)) return folder;
+  if (!value.empty() && IsFolder(folder)) return folder;
   return session.start_folder;
 }
 
@@ -77,14 +72,14 @@ bool StoreFolderSetting(const Session& session, std::optional<int> option,
     return false;
   }
   fs::path resolved = text::ResolveFolder(session.start_folder, folder);
-  // An empty text would name the current folder and be stored empty: refused like a
-  // missing folder.
-  if (folder.empty() || !HoldsAFile(session, resolved)) {
+  // Any existing folder is accepted, an empty one too. An empty text would name the current
+  // folder and be stored empty: refused like a missing folder.
+  if (folder.empty() || !IsFolder(resolved)) {
     session.host.ShowMessage("フォルダが存在しません。\r\n設定できませんでした。",
                              "フォルダ設定【要確認】", MessageIcon::kNone);
     return false;
   }
-  if (option == kTargetOption && !HoldsAFile(session, text::ResolveFolder(resolved, "DDATA"))) {
+  if (option == kTargetOption && !IsFolder(text::ResolveFolder(resolved, "DDATA"))) {
     session.host.ShowMessage("DDATAの親フォルダを指定してください。", "TARGETデータフォルダ確認",
                              MessageIcon::kNone);
     return false;

@@ -17,7 +17,7 @@ inline constexpr int kFolderOptionCount = 6;
 const char* FolderOptionKey(int index);
 
 // The folder the dialog opens in: the JravanFolder value (default the current folder) when
-// it holds a plain file, otherwise the start folder.
+// it names an existing folder, otherwise the start folder.
 std::filesystem::path InitialDirSetFolder(const Session& session);
 
 // The folder to show when option `index` is chosen: its stored value (default the current

@@ -37,9 +37,9 @@ class Host {
   virtual void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) = 0;
   // A modal question with Yes and No buttons; true for Yes.
   virtual bool AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) = 0;
-  // An input box; the entered text, or the empty text when cancelled.
-  virtual std::string AskText(std::string_view prompt, std::string_view title,
-                              std::string_view initial) = 0;
+  // An input box; the entered text (perhaps empty), nothing when cancelled.
+  virtual std::optional<std::string> AskText(std::string_view prompt, std::string_view title,
+                                             std::string_view initial) = 0;
   // Open dialog with several files allowed; nothing when cancelled.
   virtual std::optional<ChosenFiles> ChooseFilesToOpen(const FileDialogRequest& request) = 0;
   // Save dialog that asks before overwriting; the chosen path, nothing when cancelled.
@@ -57,6 +57,18 @@ class Host {
   virtual void Yield() = 0;
   // Clears the clipboard and puts plain text on it.
   virtual void SetClipboardText(std::string_view text) = 0;
+};
+
+// The busy pointer while a scope runs; the normal one again however the scope ends.
+class BusyPointer {
+ public:
+  explicit BusyPointer(Host& host) : host_(host) { host_.SetBusy(true); }
+  ~BusyPointer() { host_.SetBusy(false); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  Host& host_;
 };
 
 }  // namespace mirtote

@@ -11,7 +11,8 @@ class QuietHost : public Host {
  public:
   void ShowMessage(std::string_view, std::string_view, MessageIcon) override { ++messages; }
   bool AskYesNo(std::string_view, std::string_view, MessageIcon) override { return false; }
-  std::string AskText(std::string_view, std::string_view, std::string_view initial) override {
+  std::optional<std::string> AskText(std::string_view, std::string_view,
+                                     std::string_view initial) override {
     return std::string(initial);
   }
   std::optional<ChosenFiles> ChooseFilesToOpen(const FileDialogRequest&) override { return {}; }

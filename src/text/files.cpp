@@ -269,15 +269,4 @@ bool NameMatches(std::string_view pattern, std::string_view name) {
   return false;
 }
 
-bool AnyFileMatches(std::string_view pattern, const fs::path& current_folder) {
-  size_t cut = pattern.find_last_of("/\\");
-  std::string_view folder_part = cut == std::string_view::npos ? "" : pattern.substr(0, cut + 1);
-  std::string_view name_part = cut == std::string_view::npos ? pattern : pattern.substr(cut + 1);
-  fs::path folder = ResolveFolder(current_folder, folder_part);
-  if (name_part.empty()) name_part = "*";
-  for (const std::string& name : ListPlainFiles(folder))
-    if (NameMatches(name_part, name)) return true;
-  return false;
-}
-
 }  // namespace mirtote::text

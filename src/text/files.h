@@ -114,12 +114,6 @@ fs::path ResolveFolder(const fs::path& current_folder, std::string_view setting)
 // Japanese sentence; nothing when it can.
 std::optional<std::string> FolderSettingProblem(std::string_view setting);
 
-// True when a listing for `pattern` yields at least one plain file. The pattern is a
-// folder path, a separator and a file-name pattern with "*" and "?" (ASCII case ignored);
-// an empty name part ("folder/" or "folder\") matches any file. Relative patterns are taken
-// below `current_folder`. An existing empty folder counts as missing.
-bool AnyFileMatches(std::string_view pattern, const fs::path& current_folder);
-
 // Wildcard match of a file name, ignoring ASCII case: "*" any run of characters, "?" one
 // character; a pattern ending in ".*" also takes names without an extension ("*.*" takes
 // every file name).

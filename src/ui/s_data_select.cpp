@@ -15,6 +15,7 @@
 #include "ui/kobetsu_text.h"
 #include "ui/qt_support.h"
 #include "ui/seiseki_text.h"
+#include "ui/viewer_placement.h"
 
 namespace mirtote::ui {
 
@@ -245,6 +246,7 @@ void SDataSelect::RunRaceReport() {
   viewer->SetSizeTwips(kRaceViewerWidth, kRaceViewerHeight);
   viewer->SetText(result.text);
   viewer->SetLabel(result.label);
+  PlaceViewer(*viewer, *this);
   viewer->show();
 }
 
@@ -270,6 +272,7 @@ void SDataSelect::RunDayReport() {
   }
   viewer->SetSizeTwips(kDayViewerWidth, kDayViewerHeight);
   viewer->SetCaption(result.caption);
+  PlaceViewer(*viewer, *this);
   viewer->show();
 }
 

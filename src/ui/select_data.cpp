@@ -10,6 +10,7 @@
 
 #include "ui/print_text.h"
 #include "ui/qt_support.h"
+#include "ui/viewer_placement.h"
 #include "vocab/code_tables.h"
 #include "vocab/venues.h"
 
@@ -124,8 +125,14 @@ void SelectData::SetButtons(pat::OutputButtons buttons) {
 }
 
 void SelectData::OddsDataCheck() {
-  for (QRadioButton* option : option1_) option->setEnabled(false);
-  for (QRadioButton* option : option2_) option->setEnabled(false);
+  for (QRadioButton* option : option1_) {
+    option->setEnabled(false);
+    Uncheck(option);
+  }
+  for (QRadioButton* option : option2_) {
+    option->setEnabled(false);
+    Uncheck(option);
+  }
   for (QCheckBox* check : check1_) {
     check->setEnabled(false);
     check->setChecked(false);
@@ -176,6 +183,7 @@ void SelectData::ShowOdds(pat::OddsSheetKind sheet) {
     auto* viewer = new PrintText(context_.session, context_.confirm_exit, parentWidget());
     viewer->SetSizeTwips(kViewerWidthTwips, kViewerHeightTwips);
     viewer->SetText(result.text);
+    PlaceViewer(*viewer, *this);
     viewer->show();
   });
 }

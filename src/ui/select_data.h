@@ -20,7 +20,8 @@ class SelectData : public QDialog {
  public:
   explicit SelectData(DialogContext context, QWidget* parent = nullptr);
 
-  // Offers the venues that have odds files; everything else off.
+  // Offers the venues that have odds files; everything else off and unchosen. Runs at every
+  // opening, so that files converted meanwhile are offered.
   void OddsDataCheck();
   void Option1_Click(int index);  // a venue
   void Option2_Click(int index);  // a meeting day

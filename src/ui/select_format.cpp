@@ -195,6 +195,10 @@ void SelectFormat::Run(const pat::PatRunRequest& request) {
       localtime_r(&now, &local);
       last_run_ = pat::WatchRunSummary(local, result.races_posted);
     }
+    // Where the posting script went, without a box of its own.
+    if (!result.script_file.empty() && context_.show_status) {
+      context_.show_status(pat::ScriptFileNotice(result.script_file));
+    }
   });
   FollowWatch();
 }

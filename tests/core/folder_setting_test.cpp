@@ -18,17 +18,16 @@ class FolderSettingTest : public ::testing::Test, protected testing::SessionFixt
   std::string Folder(const char* name) const { return (start.path() / name).string(); }
 };
 
-TEST_F(FolderSettingTest, StoresAFolderHoldingAFileWithoutTrailingSeparator) {
-  start.Write("odds/a.txt", "x");
+TEST_F(FolderSettingTest, StoresAnExistingFolderWithoutTrailingSeparator) {
+  std::filesystem::create_directories(start.path() / "odds");  // empty: a new output folder
   EXPECT_TRUE(StoreFolderSetting(session, 1, Folder("odds") + "/"));
   EXPECT_EQ(Stored(keys::kOddsLogFolder), Folder("odds"));
   EXPECT_EQ(host.Log(), Strings{"フォルダ設定||設定しました。"});
 }
 
-TEST_F(FolderSettingTest, RefusesEmptyMissingAndFilelessFolders) {
-  start.Write("a.txt", "x");  // the current folder holds a file: "" must still be refused
-  std::filesystem::create_directories(start.path() / "empty" / "sub");
-  for (std::string text : {std::string(), Folder("missing"), Folder("empty")}) {
+TEST_F(FolderSettingTest, RefusesEmptyTextMissingFoldersAndFiles) {
+  start.Write("a.txt", "x");
+  for (std::string text : {std::string(), Folder("missing"), Folder("a.txt")}) {
     EXPECT_FALSE(StoreFolderSetting(session, 2, text)) << text;
   }
   const std::string refusal =
@@ -37,34 +36,32 @@ TEST_F(FolderSettingTest, RefusesEmptyMissingAndFilelessFolders) {
   EXPECT_EQ(Stored(keys::kPatFileFolder), "<none>");
 }
 
-TEST_F(FolderSettingTest, TargetFolderNeedsDdataWithAFile) {
-  start.Write("target/base.txt", "x");
-  std::filesystem::create_directories(start.path() / "target" / "DDATA");
+TEST_F(FolderSettingTest, TargetFolderNeedsDdata) {
+  start.Write("target/DDATA", "a file, not a folder");
   EXPECT_FALSE(StoreFolderSetting(session, 3, Folder("target")));
   EXPECT_EQ(host.Log(), Strings{"TARGETデータフォルダ確認||DDATAの親フォルダを指定してください。"});
   EXPECT_EQ(Stored(keys::kTargetFolder), "<none>");
 
-  // The same folder is fine for another option, and with a file in ddata (any case) for 3.
+  // The same folder is fine for another option, and with an empty ddata (any case) for 3.
   EXPECT_TRUE(StoreFolderSetting(session, 4, Folder("target")));
   std::filesystem::remove(start.path() / "target" / "DDATA");
-  start.Write("target/ddata/x.csv", "x");
+  std::filesystem::create_directories(start.path() / "target" / "ddata");
   EXPECT_TRUE(StoreFolderSetting(session, 3, Folder("target")));
   EXPECT_EQ(Stored(keys::kTargetFolder), Folder("target"));
 }
 
 TEST_F(FolderSettingTest, RelativeTextIsCheckedBelowTheCurrentFolderAndStoredAsTyped) {
-  start.Write("FILE/z.txt", "x");
+  std::filesystem::create_directories(start.path() / "FILE");
   EXPECT_TRUE(StoreFolderSetting(session, 0, "File"));
   EXPECT_EQ(Stored(keys::kJravanFolder), "File");
 }
 
-TEST_F(FolderSettingTest, InitialFolderIsJravanFolderOnlyWhenItHoldsAFile) {
+TEST_F(FolderSettingTest, InitialFolderIsJravanFolderWhenItExists) {
   EXPECT_EQ(InitialDirSetFolder(session), start.path());  // key missing: the current folder
-  std::filesystem::create_directories(start.path() / "lzh");
   settings.Set(keys::kStartup, keys::kJravanFolder, Folder("lzh"));
-  EXPECT_EQ(InitialDirSetFolder(session), start.path());  // empty folder counts as missing
-  start.Write("lzh/a.lzh", "x");
-  EXPECT_EQ(InitialDirSetFolder(session), start.path() / "lzh");
+  EXPECT_EQ(InitialDirSetFolder(session), start.path());  // missing folder
+  std::filesystem::create_directories(start.path() / "lzh");
+  EXPECT_EQ(InitialDirSetFolder(session), start.path() / "lzh");  // empty, but there
   EXPECT_TRUE(host.messages.empty());
 }
 

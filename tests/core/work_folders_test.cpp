@@ -93,13 +93,15 @@ TEST_F(WorkFoldersTest, EditProcessingWindowOffersStoredValuesAndStoresAnswersUn
   EXPECT_EQ(settings.Get(keys::kStartup, keys::kStartTime), "1000");
   EXPECT_EQ(settings.Get(keys::kStartup, keys::kEndTime), "abc");
 
-  // Cancelled boxes answer the empty text, which is stored and then offered as it is.
-  host.text_answers = {"", "", "", ""};
+  // A cancelled box keeps the stored value; an empty entry is stored and offered as it is.
+  host.text_answers = {std::nullopt, "", "", std::nullopt};
+  EditProcessingWindow(session);
+  EXPECT_EQ(settings.Get(keys::kStartup, keys::kStartTime), "1000");
+  EXPECT_EQ(settings.Get(keys::kStartup, keys::kEndTime), "");
   EditProcessingWindow(session);
   EXPECT_EQ(settings.Get(keys::kStartup, keys::kStartTime), "");
   EXPECT_EQ(settings.Get(keys::kStartup, keys::kEndTime), "");
-  EditProcessingWindow(session);
-  EXPECT_EQ(host.initial_texts, (Strings{"0900", "1700", "1000", "abc", "", ""}));
+  EXPECT_EQ(host.initial_texts, (Strings{"0900", "1700", "1000", "abc", "1000", ""}));
 }
 
 }  // namespace

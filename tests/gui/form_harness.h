@@ -1,7 +1,7 @@
 #pragma once
-// What the window tests share: finding controls by name, and a main window under test with
-// a temporary start folder, a settings store in memory, a scripted host and recording
-// stand-ins for the operations the menus start.
+// What the window tests share: finding controls by name, and the real main window with its
+// real operations under test, with a temporary start folder, a settings store in memory and
+// a scripted host.
 
 #include <QtTest>
 #include <QtWidgets>
@@ -40,13 +40,29 @@ T* Child(const QObject* parent, const std::string& name) {
   return child;
 }
 
+// Moves a shown window to the bottom-right corner of its screen: a viewer then has room only
+// above it.
+inline void MoveToScreenCorner(QWidget& window) {
+  const QRect area = window.screen()->availableGeometry();
+  window.move(area.right() + 1 - window.frameGeometry().width(),
+              area.bottom() + 1 - window.frameGeometry().height());
+}
+
+// A viewer opened from `opener` lies whole on the screen, over none of the opener's buttons.
+inline bool PlacedBeside(const QWidget& viewer, const QWidget& opener) {
+  const QRect frame = viewer.frameGeometry();
+  if (!viewer.screen()->availableGeometry().contains(frame)) return false;
+  for (const QPushButton* button : opener.findChildren<QPushButton*>()) {
+    if (frame.intersects(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()))) return false;
+  }
+  return true;
+}
+
 struct FormHarness {
   TempFolder folder;
   MemorySettingsStore store;
   ScriptedHost host;
   app::AppContext context{Session{{}, store, host}};
-  std::vector<std::string> calls;                       // operations started, by name
-  std::map<std::string, std::function<void()>> during;  // run inside an operation
   std::unique_ptr<app::Main_Form> form;
   bool loaded = false;
   fs::path program_folder;  // none: the help file is looked for in the start folder only
@@ -65,7 +81,7 @@ struct FormHarness {
     options.splash_time = splash;
     options.start_folder = folder.path();
     options.program_folder = program_folder;
-    form = std::make_unique<app::Main_Form>(context, options, RecordingOperations());
+    form = std::make_unique<app::Main_Form>(context, options);
     loaded = form->MDIForm_Load();
     return *form;
   }
@@ -81,24 +97,13 @@ struct FormHarness {
   std::string Startup(const char* key) const { return store.GetOr(keys::kStartup, key, "<none>"); }
   std::string Form(const char* key) const { return store.GetOr(keys::kForm, key, "<none>"); }
 
- private:
-  app::MainFormOperations RecordingOperations() {
-    auto record = [this](std::string name) {
-      return [this, name](app::AppContext&) {
-        calls.push_back(name);
-        if (during.count(name)) during[name]();
-      };
-    };
-    app::MainFormOperations operations;
-    operations.pat_run = record("pat_run");
-    operations.archive_extraction = record("archive_extraction");
-    operations.forum_log_conversion = record("forum_log_conversion");
-    operations.odds_csv_conversion = record("odds_csv_conversion");
-    operations.results_selection = record("results_selection");
-    operations.odds_selection = record("odds_selection");
-    operations.folder_settings = record("folder_settings");
-    operations.processing_window = record("processing_window");
-    return operations;
+  // The visible window of that class the main window owns; none: nullptr.
+  template <typename T>
+  T* Shown() const {
+    for (T* window : form->findChildren<T*>()) {
+      if (window->isVisible()) return window;
+    }
+    return nullptr;
   }
 };
 

@@ -138,6 +138,11 @@ class HelpSplashTest : public QObject {
     QCOMPARE(form.version_window(), first.data());
     QTest::mouseClick(first->Command1(), Qt::LeftButton);
     QVERIFY(!first || !first->isVisible());
+    // Escape closes it too.
+    h.Item("HelpVer")->trigger();
+    QPointer<mirtote::app::WSplash> second = form.version_window();
+    QTest::keyClick(second, Qt::Key_Escape);
+    QVERIFY(!second || !second->isVisible());
   }
 
   void fileFiltersBecomeQtNameFilters() {
@@ -206,7 +211,22 @@ class HelpSplashTest : public QObject {
 
     host.SetBusy(true);
     host.SetBusy(true);
-    QVERIFY(QApplication::overrideCursor());
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    // An input box waits with the normal pointer; cancelled it gives nothing, confirmed
+    // empty the empty text.
+    for (bool accept : {false, true}) {
+      QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+        box->setTextValue(QString());
+        accept ? box->accept() : box->reject();
+      });
+      const auto entered = host.AskText("開始時間", "発走時間指定", "0900");
+      QCOMPARE(entered.has_value(), accept);
+      QVERIFY(!accept || entered->empty());
+    }
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     host.SetBusy(false);
     QVERIFY(!QApplication::overrideCursor());
 

@@ -1,5 +1,5 @@
-// The main window after start-up: menu tree, toolbar, dispatch, option items, the re-entry
-// guard and the exit confirmation.
+// The main window after start-up with its real operations: menu tree, toolbar, what each
+// item and button shows first, option items, the re-entry guard and the exit confirmation.
 
 #include "gui/form_harness.h"
 
@@ -17,6 +17,14 @@ void Entries(const QMenu& menu, const QString& indent, QStringList& entries) {
                    (action->isSeparator() ? QStringLiteral("-") : action->text());
     if (submenu) Entries(*submenu, indent + QLatin1Char(' '), entries);
   }
+}
+
+// The stored setting an option item shows, as "key=value".
+QString CheckedSetting(const FormHarness& h, const QString& item) {
+  const char* key = item.startsWith(QStringLiteral("SelPAT"))      ? "PatType"
+                    : item.startsWith(QStringLiteral("FileSel1_")) ? "FileExtType"
+                                                                   : "OddsFileType";
+  return QString::fromLatin1(key) + u'=' + Q(h.Startup(key).c_str());
 }
 
 }  // namespace
@@ -56,35 +64,103 @@ class MainFormTest : public QObject {
     QCOMPARE(buttons[9], Q("終　了|ソフトを終了します"));
   }
 
-  void menusAndToolbarStartTheirOperations() {
+  // Every menu item and toolbar button, with the real operations, reaches what it shows
+  // first; a control without a row fails, so a new item must bring its row.
+  void everyItemAndButtonShowsItsFirstStep() {
     FormHarness h;
+    const auto sample = fs::path(MIRTOTE_TEST_DATA) / ".." / ".." / "resources" / "sample";
+    fs::copy_file(sample / "MIR_TOTE.HLP", h.folder.path() / "MIR_TOTE.HLP");
     auto& form = h.Load();
-    for (const char* name : {"LzhMelt", "KORVANout", "ODCSVout", "SeisekiOut", "ViewSelect",
-                             "MIR_OTTE_works", "OptFolder", "OptTime"}) {
-      h.Item(name)->trigger();
+    form.show();
+    QStringList controls;  // menu item names and toolbar button keys
+    QList<QAction*> actions = form.menuBar()->actions();
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+      if (QMenu* menu = actions[i]->menu()) {
+        actions += menu->actions();
+      } else if (!actions[i]->isSeparator()) {
+        controls << actions[i]->objectName();
+      }
     }
-    for (const char* key : {"MIR_OTTE", "ﾌｧｲﾙ解凍", "ログ", "ｵｯｽﾞﾌｧｲﾙ", "成績表示"}) {
-      h.Button(key)->trigger();
+    for (QAction* action : form.Toolbar1()->actions()) {
+      if (!action->isSeparator()) controls << action->data().toString();
     }
-    form.Toolbar1_ButtonClick(Q("その他"));  // unknown key: nothing
-    const std::vector<std::string> expected = {
-        "archive_extraction", "forum_log_conversion", "odds_csv_conversion",
-        "results_selection",  "odds_selection",       "pat_run",
-        "folder_settings",    "processing_window",    "pat_run",
-        "archive_extraction", "forum_log_conversion", "odds_csv_conversion",
-        "results_selection"};
-    QCOMPARE(h.calls, expected);
-    QVERIFY(h.host.messages.empty());
 
-    // The odds-file button runs only for OddsFileType "CSV" (missing reads as "CSV");
-    // the menu item does not look at the setting.
-    for (const char* stored : {"csv", "", "JRA"}) {
-      h.store.Set(kStartup, "OddsFileType", stored);
-      h.calls.clear();
-      h.Button("ｵｯｽﾞﾌｧｲﾙ")->trigger();
-      h.Item("ODCSVout")->trigger();
-      QCOMPARE(h.calls, std::vector<std::string>{"odds_csv_conversion"});
+    // Open dialogs and input boxes are cancelled, questions answered No. "ｵｯｽﾞﾌｧｲﾙ" runs only
+    // while OddsFileType is "CSV" (missing reads as "CSV").
+    struct Row {
+      const char* control;
+      const char* first_step;
+      const char* odds_file_type = nullptr;
+    };
+    const Row rows[] = {
+        {"MIR_OTTE", "window SelectFormat"},
+        {"ﾌｧｲﾙ解凍", "busy open LZHファイル(*.LZH)"},
+        {"ログ", "busy open すべてのファイル(*.*)"},
+        {"ｵｯｽﾞﾌｧｲﾙ", "busy open ｵｯｽﾞﾌｧｲﾙ(OD*.CSV)"},
+        {"成績表示", "!確認 window SDataSelect"},
+        {"ヘルプ", "window HelpWindow"},
+        {"ﾊﾞｰｼﾞｮﾝ", "window WSplash"},
+        {"終　了", "?確認"},
+        {"LzhMelt", "busy open LZHファイル(*.LZH)"},
+        {"KORVANout", "busy open すべてのファイル(*.*)"},
+        {"ODCSVout", "busy open ｵｯｽﾞﾌｧｲﾙ(OD*.CSV)"},
+        {"SeisekiOut", "!確認 window SDataSelect"},
+        {"ViewSelect", "window SelectData"},
+        {"MIR_OTTE_works", "window SelectFormat"},
+        {"SousaEnd", "?確認"},
+        {"OptFolder", "window DirSetForm"},
+        {"SelPAT31", "checked PatType=PAT31"},
+        {"SelPAT95", "checked PatType=PAT95"},
+        {"FileSel1_ODS", "checked FileExtType=ODS"},
+        {"FileSel1_TXT", "checked FileExtType=TXT"},
+        {"FileSel1_ALL", "checked FileExtType=ALL"},
+        {"FileSel2_CSV", "checked OddsFileType=CSV"},
+        {"FileSel2_JRA", "disabled"},
+        {"OptTime", "?発走時間指定 ?発走時間指定"},
+        {"HelpCont", "window HelpWindow"},
+        {"HelpVer", "window WSplash"},
+        {"ｵｯｽﾞﾌｧｲﾙ", "", "csv"},
+        {"ｵｯｽﾞﾌｧｲﾙ", "", "JRA"},
+        {"ODCSVout", "busy open ｵｯｽﾞﾌｧｲﾙ(OD*.CSV)", "JRA"},
+    };
+    QStringList uncovered = controls;
+    for (const Row& row : rows) {
+      const QString control = Q(row.control);
+      QVERIFY2(controls.contains(control), row.control);  // a row of a control that is gone
+      uncovered.removeAll(control);
+      QAction* action = form.findChild<QAction*>(control);
+      if (action == nullptr) action = h.Button(row.control);
+      if (row.odds_file_type) h.store.Set(kStartup, "OddsFileType", row.odds_file_type);
+      h.host = {};
+      h.host.open_answers = {std::nullopt};
+      h.host.yes_no_answers = {false};
+      h.host.text_answers = {std::nullopt, std::nullopt};
+
+      action->trigger();
+      QStringList steps;
+      if (!action->isEnabled()) steps << QStringLiteral("disabled");
+      if (action->isCheckable() && action->isChecked()) {
+        steps << QStringLiteral("checked ") + CheckedSetting(h, control);
+      }
+      for (size_t i = 0; i < h.host.open_requests.size(); ++i) {
+        steps << QString::fromLatin1(h.host.busy_at_dialogs[i] ? "busy open " : "open ") +
+                     Q(h.host.open_requests[i].filter.c_str()).section(u'|', 0, 0);
+      }
+      for (const auto& message : h.host.messages) {
+        steps << (message.question ? QStringLiteral("?") : QStringLiteral("!")) +
+                     Q(message.title.c_str());
+      }
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window == &form || !window->isVisible()) continue;
+        steps << QStringLiteral("window ") +
+                     QString::fromLatin1(window->metaObject()->className()).section(u':', -1);
+        window->close();
+      }
+      QCOMPARE(steps.join(u' '), Q(row.first_step));
+      QVERIFY2(!h.host.busy && !h.context.command_running, row.control);
+      QVERIFY(form.isVisible());
     }
+    QVERIFY2(uncovered.isEmpty(), qPrintable(uncovered.join(u' ') + QStringLiteral(": no row")));
   }
 
   void optionItemsStoreAndMoveTheirMarks() {
@@ -114,21 +190,23 @@ class MainFormTest : public QObject {
     QVERIFY(h.Item("FileSel2_CSV")->isChecked() && !h.Item("FileSel2_JRA")->isChecked());
   }
 
-  // A command that lets events run (as the long conversions do) cannot start another, nor
-  // can the main window be closed meanwhile.
+  // While a command waits in its dialog (as the long conversions let events run), another
+  // command cannot start, nor can the main window be closed.
   void secondCommandWaitsForTheFirst() {
     FormHarness h;
     auto& form = h.Load();
     form.show();
-    h.during["archive_extraction"] = [&] {
+    h.host.open_answers = {std::nullopt, std::nullopt};
+    h.host.during_dialog = [&] {
+      h.host.during_dialog = nullptr;
       h.Item("KORVANout")->trigger();
       QVERIFY(!form.close());
     };
     h.Item("LzhMelt")->trigger();
-    QCOMPARE(h.calls, std::vector<std::string>{"archive_extraction"});
+    QCOMPARE(h.host.open_requests.size(), size_t{1});
     QVERIFY(h.host.messages.empty());  // closing was refused without asking
     h.Item("KORVANout")->trigger();
-    QCOMPARE(h.calls.back(), "forum_log_conversion"s);
+    QCOMPARE(h.host.open_requests.size(), size_t{2});
   }
 
   // A failure escaping a command ends that command only: the pointer is restored, the user
@@ -136,18 +214,18 @@ class MainFormTest : public QObject {
   void failingCommandEndsWithAMessage() {
     FormHarness h;
     h.Load();
-    h.during["archive_extraction"] = [&] {
-      h.host.SetBusy(true);
+    h.host.open_answers = {std::nullopt, std::nullopt};
+    h.host.during_dialog = [&] {
+      h.host.during_dialog = nullptr;
       throw std::runtime_error("disk gone");
     };
     h.Item("LzhMelt")->trigger();
-    QCOMPARE(h.host.messages.size(), size_t{1});
-    QCOMPARE(h.host.messages[0].text,
-             "処理中にエラーが発生したため、処理を中止しました。\r\ndisk gone"s);
-    QCOMPARE(h.host.messages[0].title, "エラー"s);
+    QCOMPARE(h.host.Log(), mirtote::testing::Strings{
+                               "エラー|x|処理中にエラーが発生したため、処理を中止しました。\r\n"
+                               "disk gone"});
     QVERIFY(!h.host.busy && !h.context.command_running);
     h.Item("KORVANout")->trigger();
-    QCOMPARE(h.calls.back(), "forum_log_conversion"s);
+    QCOMPARE(h.host.open_requests.size(), size_t{2});
   }
 
   void exitAnsweredNoChangesNothing() {
@@ -171,7 +249,7 @@ class MainFormTest : public QObject {
     h.Button("終　了")->trigger();
     QVERIFY(h.context.ending && !form.isVisible());
     h.Item("LzhMelt")->trigger();
-    QVERIFY(h.calls.empty());
+    QVERIFY(h.host.open_requests.empty());
   }
 };
 

@@ -1,5 +1,5 @@
 // The two conversion commands of the main window: the open dialog each asks for, the busy
-// pointer around the conversion, the files written from the chosen sources.
+// pointer from before the dialog to the end, the files written from the chosen sources.
 
 #include <QtTest>
 
@@ -42,6 +42,7 @@ class OddsSourceConversionsTest : public QObject {
              "TXTファイル(*.TXT)|*.TXT|KORVANｵｯｽﾞﾛｸﾞﾌｧｲﾙ(*.ODS)|*.ODS|すべてのファイル(*.*)|*.*"s);
     QCOMPARE(Texts(h), (std::vector{"処理終了しました"s, "処理終了しました"s}));
     QCOMPARE(h.host.busy_calls, (std::vector{true, false}));
+    QCOMPARE(h.host.busy_at_dialogs, std::vector{true});
     QCOMPARE(fs::file_size(h.folder.path() / "FILE" / "UO-517.JRA"), uintmax_t{1989});
   }
 
@@ -52,7 +53,8 @@ class OddsSourceConversionsTest : public QObject {
     mirtote::app::RunOddsCsvConversion(h.context);
     QCOMPARE(h.host.open_requests.at(0).initial_folder, (h.folder.path() / "FILE").string());
     QCOMPARE(h.host.open_requests.at(0).filter, "ｵｯｽﾞﾌｧｲﾙ(OD*.CSV)|OD*.CSV"s);
-    QVERIFY(h.host.messages.empty() && h.host.busy_calls.empty());
+    QVERIFY(h.host.messages.empty());
+    QCOMPARE(h.host.busy_calls, (std::vector{true, false}));  // restored after the cancel
   }
 };
 

@@ -67,6 +67,7 @@ class SDataSelectTest : public QObject {
     testing::WriteResultsFile(h_->folder.path(), "京都19981004.SEI", {races[0]});
     testing::WriteResultsFile(h_->folder.path(), "阪神19980927.SEI", {races[0]});
     Open();
+    testing::MoveToScreenCorner(*form_);
   }
 
   void OneRaceMode() {
@@ -90,6 +91,12 @@ class SDataSelectTest : public QObject {
     QCOMPARE(Child<QLabel>(viewers[0], "Label1")->text(), testing::Q("19981004"));
     QVERIFY(viewers[0]->Text().find("10R 第49回 毎日王冠") != std::string::npos);
     QVERIFY(!h_->host.busy);
+    // Beside the form, clear of its buttons; a second viewer a step away from the first.
+    QVERIFY(testing::PlacedBeside(*viewers[0], *form_));
+    Button("Command1")->click();
+    viewers = main_window_->findChildren<mirtote::ui::KobetsuText*>();
+    QCOMPARE((viewers[1]->pos() - viewers[0]->pos()).manhattanLength(), 48);
+    QVERIFY(testing::PlacedBeside(*viewers[1], *form_));
   }
 
   void PerDayMode() {
@@ -108,6 +115,7 @@ class SDataSelectTest : public QObject {
     auto viewers = main_window_->findChildren<mirtote::ui::SeisekiText*>();
     QCOMPARE(viewers.size(), qsizetype(1));
     QCOMPARE(viewers[0]->windowTitle(), testing::Q("1998年10月 4日"));
+    QVERIFY(testing::PlacedBeside(*viewers[0], *form_));
     auto* tabs = Child<QTabBar>(viewers[0], "TabStrip1");
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(1), testing::Q("京都"));

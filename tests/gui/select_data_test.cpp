@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPointer>
 
+#include "app/operations.h"
 #include "form_harness.h"
 #include "support/race_fixtures.h"
 #include "ui/print_text.h"
@@ -102,6 +103,32 @@ class SelectDataTest : public QObject {
     QCOMPARE(exit_requests, 1);
     Button(form, "Command3")->click();
     QVERIFY(!form.isVisible());
+  }
+
+  // Opened again from the menu, the window comes forward and reads the folder again. Its
+  // viewers open beside it, clear of its buttons, each a step away from the one before.
+  void OpenedAgainReadsTheFolderAgain() {
+    testing::FormHarness h(false);
+    QWidget main_window;
+    h.context.session.start_folder = h.folder.path();
+    h.context.main_window = &main_window;
+    mirtote::app::OpenOddsSelection(h.context);
+    auto* form = main_window.findChild<SelectData*>();
+    QCOMPARE(State(*form), std::string("0000000000|00000000|000000000000|00"));
+    testing::RaceCardFields card;
+    testing::WritePatFiles(h.folder.path(), "ZO-581.JRA", testing::ZoFor(card, 9));
+    mirtote::app::OpenOddsSelection(h.context);
+    QCOMPARE(main_window.findChildren<SelectData*>().size(), qsizetype{1});
+    QCOMPARE(State(*form), std::string("0000010000|00000000|000000000000|00"));
+
+    testing::MoveToScreenCorner(*form);
+    for (const char* click : {"Option1_5", "Option2_7", "Check1_0", "Command1", "Command1"}) {
+      Button(*form, click)->click();
+    }
+    const auto viewers = main_window.findChildren<PrintText*>();
+    QCOMPARE(viewers.size(), qsizetype{2});
+    QVERIFY(testing::PlacedBeside(*viewers[0], *form) && testing::PlacedBeside(*viewers[1], *form));
+    QCOMPARE((viewers[1]->pos() - viewers[0]->pos()).manhattanLength(), 48);
   }
 };
 

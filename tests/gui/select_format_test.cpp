@@ -163,6 +163,29 @@ class SelectFormatTest : public QObject {
     QVERIFY(!Button(*form, "AutoRun")->isEnabled());
   }
 
+  // NifTerm and Air Craft name their script in the main window's status bar, with no box.
+  void ScriptFileShownInTheStatusBar() {
+    FormHarness h;
+    auto& main_form = h.Load();
+    testing::RaceCardFields card;
+    card.entries = testing::MakeEntries(8);
+    testing::WriteMeeting(h.folder.path() / "DATA", "東京19980510", {card},
+                          testing::HorsesFor(card));
+    testing::WritePatFiles(h.folder.path() / "FILE", testing::ZoName(card),
+                           testing::ZoFor(card, 8));
+    h.store.Set(keys::kStartup, keys::kOddsTeam, "M");
+    h.store.Set(keys::kStartup, keys::kOddsLogFolder, (h.folder.path() / "FILE").string());
+    SelectFormat form(mirtote::app::DialogContextOf(h.context));
+    for (const char* button : {"Command1_1", "Command1_2"}) {
+      main_form.statusBar()->clearMessage();
+      Button(form, button)->click();
+      const QString shown = main_form.statusBar()->currentMessage();
+      const QString notice = testing::Q("投稿スクリプトファイル: ");
+      QVERIFY2(shown.startsWith(notice), qPrintable(shown));
+      QVERIFY(fs::is_regular_file(shown.mid(notice.size()).toStdString()));
+    }
+  }
+
   void OtherButtons() {
     auto form = Open();
     form->show();

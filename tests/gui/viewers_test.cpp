@@ -1,6 +1,6 @@
-// The report viewers: controls, copy, save, tabs and the report font. What is copied and
-// saved, and the save dialogs' settings, are the viewer texts' own tests; here: that each
-// window passes its controls' contents and its own default name.
+// The report viewers: controls, copy, save, tabs, the report font and where a viewer opens. What is
+// copied and saved, and the save dialogs' settings, are the viewer texts' own tests; here: that
+// each window passes its controls' contents and its own default name.
 
 #include "gui/form_harness.h"
 #include "ui/kobetsu_text.h"
@@ -8,6 +8,7 @@
 #include "ui/report_font.h"
 #include "ui/report_text_box.h"
 #include "ui/seiseki_text.h"
+#include "ui/viewer_placement.h"
 
 using mirtote::testing::ReadFile;
 using mirtote::testing::Sjis;
@@ -130,6 +131,30 @@ class ViewersTest : public QObject {
     Click(&viewer, "Command1");
     QCOMPARE(host_.save_requests.back().default_name, "東京19981110.TXT"s);
     QCOMPARE(ReadFile(Path("day.txt")), Sjis("東京の払戻\r\n\r\n\r\n"));
+  }
+
+  // Right of the opener, else left, below, above, each held on the screen; with no such room
+  // the place covering least of the opener's buttons. The n-th viewer of an opener is n
+  // steps away, back where the screen ends.
+  void ViewerPlacesLeaveTheOpenersButtonsFree() {
+    struct Case {
+      QRect area, opener, buttons;
+      int cascade;
+      QPoint place;
+    };
+    const QRect desktop(0, 0, 1280, 1000);
+    const Case cases[] = {
+        {desktop, {100, 100, 400, 300}, {110, 360, 380, 30}, 0, {500, 100}},
+        {desktop, {100, 100, 400, 300}, {110, 360, 380, 30}, 2, {548, 148}},
+        {desktop, {700, 100, 400, 300}, {710, 360, 380, 30}, 0, {50, 100}},
+        {{0, 0, 1024, 768}, {200, 0, 400, 300}, {210, 260, 380, 30}, 0, {200, 300}},
+        {{0, 0, 800, 600}, {0, 340, 380, 255}, {10, 560, 360, 30}, 0, {0, 0}},
+        {{0, 0, 800, 600}, {0, 0, 380, 255}, {10, 220, 360, 30}, 0, {150, 0}},
+        {desktop, {100, 580, 400, 300}, {110, 840, 380, 30}, 1, {524, 556}},
+    };
+    for (const Case& c : cases) {
+      QCOMPARE(ViewerPosition(c.area, c.opener, c.buttons, QSize(650, 420), c.cascade), c.place);
+    }
   }
 
   // Reports line up only when a full-width character is exactly two half-width ones.

@@ -36,23 +36,29 @@ void ScriptedHost::ShowMessage(std::string_view text, std::string_view title, Me
 
 bool ScriptedHost::AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) {
   messages.push_back({std::string(text), std::string(title), icon, true});
+  if (during_dialog) during_dialog();
   return Next(yes_no_answers, "question", std::string(title) + " / " + std::string(text));
 }
 
-std::string ScriptedHost::AskText(std::string_view prompt, std::string_view title,
-                                  std::string_view initial) {
+std::optional<std::string> ScriptedHost::AskText(std::string_view prompt, std::string_view title,
+                                                 std::string_view initial) {
   messages.push_back({std::string(prompt), std::string(title), MessageIcon::kNone, true});
   initial_texts.emplace_back(initial);
+  if (during_dialog) during_dialog();
   return Next(text_answers, "input box", title);
 }
 
 std::optional<ChosenFiles> ScriptedHost::ChooseFilesToOpen(const FileDialogRequest& request) {
   open_requests.push_back(request);
+  busy_at_dialogs.push_back(busy);
+  if (during_dialog) during_dialog();
   return Next(open_answers, "open dialog", request.title);
 }
 
 std::optional<std::string> ScriptedHost::ChooseFileToSave(const FileDialogRequest& request) {
   save_requests.push_back(request);
+  busy_at_dialogs.push_back(busy);
+  if (during_dialog) during_dialog();
   return Next(save_answers, "save dialog", request.title);
 }
 

@@ -28,9 +28,12 @@ class ScriptedHost : public Host {
   };
 
   std::deque<bool> yes_no_answers;
-  std::deque<std::string> text_answers;
+  std::deque<std::optional<std::string>> text_answers;  // nothing: the box is cancelled
   std::deque<std::optional<ChosenFiles>> open_answers;
   std::deque<std::optional<std::string>> save_answers;
+  // Runs when a question, input box or file dialog comes up, before it is answered: what the
+  // user does meanwhile, or a failure (it may throw).
+  std::function<void()> during_dialog;
 
   std::vector<Message> messages;
   std::vector<std::string> initial_texts;  // of each input box
@@ -43,12 +46,13 @@ class ScriptedHost : public Host {
   int yields = 0;
   bool progress_shown = false;
   bool busy = false;
-  std::vector<bool> busy_calls;  // every SetBusy, in order
+  std::vector<bool> busy_calls;       // every SetBusy, in order
+  std::vector<bool> busy_at_dialogs;  // the pointer as each file dialog came up
 
   void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
   bool AskYesNo(std::string_view text, std::string_view title, MessageIcon icon) override;
-  std::string AskText(std::string_view prompt, std::string_view title,
-                      std::string_view initial) override;
+  std::optional<std::string> AskText(std::string_view prompt, std::string_view title,
+                                     std::string_view initial) override;
   std::optional<ChosenFiles> ChooseFilesToOpen(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override;
   void ShowProgress(std::string_view caption, int, int) override {

@@ -18,6 +18,14 @@ namespace {
 
 constexpr size_t kChunk = size_t{1} << 16;
 
+// The first CR or LF of `text` from `from`; npos when there is none.
+size_t FindLineEnd(std::string_view text, size_t from) {
+  for (size_t i = from; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') return i;
+  }
+  return std::string_view::npos;
+}
+
 }  // namespace
 
 SourceLine::SourceLine(std::string_view utf8) {
@@ -93,7 +101,7 @@ bool SourceReader::NextBytes(std::string_view& bytes, std::string& error) {
   if (fd_ < 0) return false;
   size_t searched = start_;
   for (;;) {
-    const size_t end = buffer_.find_first_of("\r\n", searched);
+    const size_t end = FindLineEnd(buffer_, searched);
     // A CR at the end of the chunk may be followed by the LF of its line end.
     if (end != std::string::npos && (end + 1 < buffer_.size() || buffer_[end] == '\n' || end_)) {
       size_t next = end + 1;

@@ -168,6 +168,16 @@ TEST_F(ForumLogTest, EachFileIsWrittenOnceWithTheLastBlockOfItsRace) {
   EXPECT_EQ(result.races_written, 3);
 }
 
+// The log is read in 64 KiB pieces: a CR LF split between two of them is one line end.
+TEST_F(ForumLogTest, LineEndSplitBetweenReadsIsOneLineEnd) {
+  const Lines block = SampleBlock(1);
+  size_t head = 0;  // bytes of the block up to horse 1's CR
+  for (size_t i = 0; i <= 5; ++i) head += Sjis(block[i]).size() + 2;
+  const std::string pad(65536 - (head - 1) - 2, 'x');
+  Convert({WriteLog("split.ODS", {{pad}, block})});
+  EXPECT_EQ(ReadFile(out_ / "ZO-581.JRA"), ReadFile(kSamples / "log_PAT95" / "ZO-581.JRA"));
+}
+
 TEST_F(ForumLogTest, Pat31DayCharacterFollowsTheAdvanceSaleSubjects) {
   settings_.Set(keys::kStartup, keys::kPatType, "PAT31");
   const ForumLogResult result =

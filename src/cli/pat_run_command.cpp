@@ -8,6 +8,7 @@
 #include "cli/report_output.h"
 #include "pat/pat_folder_watch.h"
 #include "pat/pat_run.h"
+#include "text/files.h"
 
 namespace mirtote::cli {
 

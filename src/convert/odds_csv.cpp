@@ -46,11 +46,19 @@ std::optional<int> CountRaces(const fs::path& path, std::string& error) {
   return count;
 }
 
-// "東京10R": the venue and race number of a race identity.
+// "東京10R": the venue and race number of a race identity. A damaged line can cut a
+// character in two: bytes outside ASCII are shown as "?" so the message stays valid text.
 std::string RaceText(const std::string& identity) {
+  const auto shown = [&identity](size_t from) {
+    std::string part = identity.substr(from, 2);
+    for (char& c : part) {
+      if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+    }
+    return part;
+  };
   const vocab::Venue* venue = vocab::VenueByCode2(identity.substr(0, 2));
-  const std::string number = identity.substr(6, 2);
-  return (venue ? std::string(venue->name) : identity.substr(0, 2)) +
+  const std::string number = shown(6);
+  return (venue ? std::string(venue->name) : shown(0)) +
          (number[0] == '0' ? number.substr(1) : number) + "R";
 }
 

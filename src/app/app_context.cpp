@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/confirm_exit.h"
+#include "app/operations.h"
 #include "ui/qt_support.h"
 
 namespace mirtote::app {
@@ -31,6 +32,7 @@ void RunGuardedCommand(AppContext& context, const std::function<void()>& command
   } catch (...) {
     ReportCommandFailure(context.session.host, "原因不明のエラーです。");
   }
+  FollowOddsHistory(context);
 }
 
 ui::DialogContext DialogContextOf(AppContext& context) {

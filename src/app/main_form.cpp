@@ -40,6 +40,7 @@ constexpr MenuItem kMenuTree[] = {
     {"SeisekiOut", "Sousa", "確定成績表示(JRA-VAN成績ﾃﾞｰﾀ利用)"},
     {"SousaSep1", "Sousa", "-"},
     {"ViewSelect", "Sousa", "専門紙風ｵｯｽﾞ出力"},
+    {"OddsHistory", "Sousa", "オッズ推移"},
     {"SousaSep2", "Sousa", "-"},
     {"MIR_OTTE_works", "Sousa", "MIR_OTTE"},
     {"SousaSep3", "Sousa", "-"},
@@ -90,6 +91,7 @@ constexpr MenuHandler kMenuHandlers[] = {
     {"ODCSVout", &Main_Form::ODCSVout_Click},
     {"SeisekiOut", &Main_Form::SeisekiOut_Click},
     {"ViewSelect", &Main_Form::ViewSelect_Click},
+    {"OddsHistory", &Main_Form::OddsHistory_Click},
     {"MIR_OTTE_works", &Main_Form::MIR_OTTE_works_Click},
     {"SousaEnd", &Main_Form::SousaEnd_Click},
     {"OptFolder", &Main_Form::OptFolder_Click},
@@ -144,6 +146,7 @@ MainFormOperations MainFormOperations::Standard() {
   operations.odds_csv_conversion = RunOddsCsvConversion;
   operations.results_selection = OpenResultsSelection;
   operations.odds_selection = OpenOddsSelection;
+  operations.odds_history = OpenOddsHistory;
   operations.folder_settings = OpenDirSetForm;
   operations.processing_window = [](AppContext& context) { EditProcessingWindow(context.session); };
   return operations;
@@ -292,6 +295,9 @@ void Main_Form::SeisekiOut_Click() {
 }
 void Main_Form::ViewSelect_Click() {
   RunOperation(operations_.odds_selection);
+}
+void Main_Form::OddsHistory_Click() {
+  RunOperation(operations_.odds_history);
 }
 void Main_Form::MIR_OTTE_works_Click() {
   RunOperation(operations_.pat_run);

@@ -39,6 +39,7 @@ struct MainFormOperations {
   Operation odds_csv_conversion;  // "ｵｯｽﾞﾌｧｲﾙ(OD～.CSV)から疑似PATﾌｧｲﾙへ変換"
   Operation results_selection;  // "確定成績表示(JRA-VAN成績ﾃﾞｰﾀ利用)"
   Operation odds_selection;     // "専門紙風ｵｯｽﾞ出力"
+  Operation odds_history;       // "オッズ推移"
   Operation folder_settings;    // "ﾌｫﾙﾀﾞ設定"
   Operation processing_window;  // "時間設定"
 
@@ -65,6 +66,7 @@ class Main_Form : public QMainWindow {
   void ODCSVout_Click();
   void SeisekiOut_Click();
   void ViewSelect_Click();
+  void OddsHistory_Click();
   void MIR_OTTE_works_Click();
   void SousaEnd_Click();
   void OptFolder_Click();

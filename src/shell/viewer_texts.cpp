@@ -1,5 +1,7 @@
 #include "shell/viewer_texts.h"
 
+#include <functional>
+
 #include "text/chars.h"
 #include "text/files.h"
 
@@ -79,18 +81,37 @@ void CopyReportText(Host& host, std::string_view text, std::string_view confirma
   host.ShowMessage(confirmation, kCopyTitle, MessageIcon::kInformation);
 }
 
-bool SaveReportText(const Session& session, const FileDialogRequest& request,
-                    std::string_view text) {
+namespace {
+
+// Asks for the file and writes it with `write`; a failure is told with the file and reason.
+bool SaveChosenFile(const Session& session, const FileDialogRequest& request,
+                    const std::function<bool(const fs::path&, std::string*)>& write) {
   std::optional<std::string> chosen = session.host.ChooseFileToSave(request);
   if (!chosen || chosen->empty()) return false;
   fs::path path = *chosen;
   if (path.is_relative()) path = session.start_folder / path;
   std::string error;
-  if (text::WriteTextFile(path, text, &error)) return true;
+  if (write(path, &error)) return true;
   session.host.ShowMessage(
       "ファイルを保存できませんでした。\r\n" + text::PathText(path) + "\r\n" + error, "保存エラー",
       MessageIcon::kExclamation);
   return false;
+}
+
+}  // namespace
+
+bool SaveReportText(const Session& session, const FileDialogRequest& request,
+                    std::string_view text) {
+  return SaveChosenFile(session, request, [text](const fs::path& path, std::string* error) {
+    return text::WriteTextFile(path, text, error);
+  });
+}
+
+bool SaveFileBytes(const Session& session, const FileDialogRequest& request,
+                   std::string_view bytes) {
+  return SaveChosenFile(session, request, [bytes](const fs::path& path, std::string* error) {
+    return text::WriteFileAtomic(path, bytes, error);
+  });
 }
 
 }  // namespace mirtote

@@ -48,5 +48,8 @@ void CopyReportText(Host& host, std::string_view text, std::string_view confirma
 // nothing; a failed write is reported with the file and the reason. True when written.
 bool SaveReportText(const Session& session, const FileDialogRequest& request,
                     std::string_view text);
+// The same for bytes written as they are (an image).
+bool SaveFileBytes(const Session& session, const FileDialogRequest& request,
+                   std::string_view bytes);
 
 }  // namespace mirtote

@@ -6,6 +6,7 @@
 #include "convert/forum_log.h"
 #include "history/history_report.h"
 #include "history/history_store.h"
+#include "history/odds_movement.h"
 #include "pat/pat_run.h"
 #include "shell/settings_keys.h"
 #include "support/race_fixtures.h"
@@ -203,6 +204,35 @@ TEST(DropsTest, OnlyFallsOfAtLeastTheLimitBetweenTimedOddsCount) {
   }
   EXPECT_EQ(found, (std::vector<std::string>{"1 10.0>6.0", "3 20.0>14.0"}));
   EXPECT_EQ(FindDrops(race, snapshots, 35).size(), 1u);
+}
+
+TEST(OddsMovementTest, QuinellaDrawsTheTenPairsWithTheLowestLatestOdds) {
+  RaceInfo race{{"20260510", 5, 11}, 3, 8, 9, "", ""};
+  const std::vector<std::string> pairs = ColumnLabels(OddsKind::kQuinella, 9);
+  ASSERT_EQ(pairs.size(), 36u);
+  // Column c is sold at 100 - c; the pair "1-2" is unsold at last, its earlier odds the lowest.
+  Snapshot untimed, early, late;
+  for (Snapshot* s : {&untimed, &early, &late}) {
+    s->runners = 9;
+    for (size_t c = 0; c < pairs.size(); ++c) {
+      s->cells[3].push_back(std::to_string(100 - c) + ".0");
+    }
+  }
+  early.odds_time = "1000";
+  early.cells[3][0] = "1.5";
+  late.odds_time = "1030";
+  late.cells[3][0] = "-";
+  const OddsMovement movement =
+      BuildOddsMovement(race, {untimed, early, late}, OddsKind::kQuinella, {}, 30);
+  std::vector<std::string> labels;
+  for (const MovementLine& line : movement.lines) labels.push_back(line.label);
+  EXPECT_EQ(labels, (std::vector<std::string>{"1-2", "8-9", "7-9", "7-8", "6-9", "6-8", "6-7",
+                                              "5-9", "5-8", "5-7"}));
+  EXPECT_EQ(movement.lines[0].points.size(), 1u);  // the unsold pair has no point at 10:30
+  EXPECT_EQ(movement.lines[1].points.size(), 2u);  // the untimed snapshot is not drawn
+  EXPECT_EQ(movement.untimed, 1u);
+  EXPECT_EQ(movement.longest_odds, 73.0);
+  EXPECT_EQ(movement.csv, SnapshotsCsv(race, {untimed, early, late}, OddsKind::kQuinella));
 }
 
 }  // namespace

@@ -42,7 +42,9 @@ class MainFormTest : public QObject {
       Entries(*action->menu(), QStringLiteral(" "), menus);
     }
     // The tree is built from a table: its size, its ends and a few telling rows.
-    QCOMPARE(menus.size(), 29);
+    QCOMPARE(menus.size(), 30);
+    QCOMPARE(menus.indexOf(Q(" OddsHistory=オッズ推移")),
+             menus.indexOf(Q(" ViewSelect=専門紙風ｵｯｽﾞ出力")) + 1);
     QCOMPARE(menus.first(), Q("Sousa=操作(&F)"));
     QCOMPARE(menus.last(), Q(" HelpVer=ﾊﾞｰｼﾞｮﾝ情報"));
     for (const char* row : {" ODCSVout=ｵｯｽﾞﾌｧｲﾙ(OD～.CSV)から疑似PATﾌｧｲﾙへ変換", " SousaSep3=-",
@@ -106,6 +108,7 @@ class MainFormTest : public QObject {
         {"ODCSVout", "busy open ｵｯｽﾞﾌｧｲﾙ(OD*.CSV)"},
         {"SeisekiOut", "!確認 window SDataSelect"},
         {"ViewSelect", "window SelectData"},
+        {"OddsHistory", "window OddsHistoryForm"},
         {"MIR_OTTE_works", "window SelectFormat"},
         {"SousaEnd", "?確認"},
         {"OptFolder", "window DirSetForm"},

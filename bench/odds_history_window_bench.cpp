@@ -37,7 +37,8 @@ const fs::path& StoreOfOneRace() {
     auto store = history::HistoryStore::Open(history::HistoryPath(data_set),
                                              history::HistoryStore::Mode::kWrite, error);
     const auto races = store->ListRaces("", error);
-    history::RaceSnapshot snap{races.back().race, store->Snapshots(races.back().race.key, error)[0]};
+    history::RaceSnapshot snap{races.back().race,
+                               store->Snapshots(races.back().race.key, error)[0]};
     store->Begin(error);
     for (int i = 1; i < kSnapshots; ++i) {
       char time[8];
@@ -60,7 +61,8 @@ void BM_OpenOddsHistoryWindow(benchmark::State& state) {
   MemorySettingsStore settings;
   QuietHost host;
   Session session{root, settings, host};
-  ui::DialogContext context{session, [](const std::function<void()>& command) { command(); }, {}, {}};
+  ui::DialogContext context{
+      session, [](const std::function<void()>& command) { command(); }, {}, {}};
   size_t lines = 0, points = 0;
   for (auto _ : state) {
     ui::OddsHistoryForm form(context);

@@ -64,7 +64,8 @@ std::vector<size_t> DrawnColumns(const RaceInfo& race, const std::vector<Snapsho
       }
     }
   }
-  std::erase_if(columns, [&](size_t c) { return latest[c] == std::numeric_limits<double>::infinity(); });
+  std::erase_if(columns,
+                [&](size_t c) { return latest[c] == std::numeric_limits<double>::infinity(); });
   std::stable_sort(columns.begin(), columns.end(),
                    [&](size_t a, size_t b) { return latest[a] < latest[b]; });
   if (columns.size() > kQuinellaLines) columns.resize(kQuinellaLines);
@@ -82,8 +83,8 @@ std::string DropText(const Drop& drop, const std::vector<std::string>& names) {
   char percent[16];
   std::snprintf(percent, sizeof percent, "%.1f%%", drop.percent);
   return TimeLabel(drop.time_before) + "→" + TimeLabel(drop.time_after) + "  " +
-         HorseLabel(drop.horse, names) + "  " + drop.odds_before + " → " + drop.odds_after +
-         "  -" + percent;
+         HorseLabel(drop.horse, names) + "  " + drop.odds_before + " → " + drop.odds_after + "  -" +
+         percent;
 }
 
 // A name field without its padding (half-width and full-width spaces).
@@ -102,9 +103,8 @@ std::string TrimmedRight(std::string s) {
 
 }  // namespace
 
-OddsMovement BuildOddsMovement(const RaceInfo& race, std::vector<Snapshot> snapshots,
-                               OddsKind kind, const std::vector<std::string>& names,
-                               double min_drop_percent) {
+OddsMovement BuildOddsMovement(const RaceInfo& race, std::vector<Snapshot> snapshots, OddsKind kind,
+                               const std::vector<std::string>& names, double min_drop_percent) {
   OddsMovement movement;
   movement.race = race;
   movement.kind = kind;
@@ -193,8 +193,8 @@ OddsMovementAnswer ReadOddsMovement(const OddsMovementRequest& request, const Se
   if (store) race = store->FindRace(request.race, error);
   if (race) snapshots = store->Snapshots(request.race, error);
   if (!error.empty()) {
-    answer.message = "オッズ履歴を読めません。\r\nファイル：" + text::PathText(path) +
-                     "\r\n理由：" + error;
+    answer.message =
+        "オッズ履歴を読めません。\r\nファイル：" + text::PathText(path) + "\r\n理由：" + error;
     return answer;
   }
   if (snapshots.empty()) {

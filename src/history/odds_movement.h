@@ -17,8 +17,8 @@ namespace mirtote::history {
 inline constexpr size_t kQuinellaLines = 10;
 
 struct MovementPoint {
-  int minute = 0;     // odds time as minutes after midnight
-  double odds = 0;    // win odds; place: the middle of the range
+  int minute = 0;       // odds time as minutes after midnight
+  double odds = 0;      // win odds; place: the middle of the range
   size_t snapshot = 0;  // index into the race's snapshots
 };
 
@@ -30,8 +30,8 @@ struct MovementLine {
 
 struct MovementDrop {
   Drop drop;
-  int minute = 0;   // odds time after the fall
-  double odds = 0;  // odds after the fall
+  int minute = 0;    // odds time after the fall
+  double odds = 0;   // odds after the fall
   std::string text;  // "10:45  7 ホワイトライン  12.3 → 6.6  46.5%"
 };
 
@@ -49,9 +49,8 @@ struct OddsMovement {
 
 // The drawing of `snapshots` (in the store's order) of `race` for `kind`; `names` gives a
 // horse's name by number - 1 (empty when unknown).
-OddsMovement BuildOddsMovement(const RaceInfo& race, std::vector<Snapshot> snapshots,
-                               OddsKind kind, const std::vector<std::string>& names,
-                               double min_drop_percent);
+OddsMovement BuildOddsMovement(const RaceInfo& race, std::vector<Snapshot> snapshots, OddsKind kind,
+                               const std::vector<std::string>& names, double min_drop_percent);
 
 // The horse names of the race card of `race` in the start folder's DATA, by horse number - 1;
 // empty when the card, its horse file or a horse is missing there.

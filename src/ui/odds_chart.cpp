@@ -59,7 +59,8 @@ void AddLine(QChart& chart, const history::MovementLine& line, const QColor& col
   QPen pen(colour);
   pen.setWidthF(1.6);
   series->setPen(pen);
-  for (const history::MovementPoint& point : line.points) series->append(time.X(point.minute), point.odds);
+  for (const history::MovementPoint& point : line.points)
+    series->append(time.X(point.minute), point.odds);
   // A line of one point would not show at all.
   series->setPointsVisible(line.points.size() < 2);
   chart.addSeries(series);

@@ -32,8 +32,7 @@ using history::OddsKind;
 using history::RaceKey;
 using history::RaceSummary;
 
-constexpr std::array<OddsKind, 3> kKinds = {OddsKind::kWin, OddsKind::kPlace,
-                                            OddsKind::kQuinella};
+constexpr std::array<OddsKind, 3> kKinds = {OddsKind::kWin, OddsKind::kPlace, OddsKind::kQuinella};
 constexpr std::array<const char*, 3> kKindCaptions = {"単勝", "複勝(中間値)", "馬連(人気上位10組)"};
 
 std::string VenueName(int venue) {
@@ -234,7 +233,8 @@ void OddsHistoryForm::FillChoices(const RaceKey& wanted) {
   // The latest day first.
   for (auto it = races_.rbegin(); it != races_.rend(); ++it) {
     const std::string& date = it->race.key.date;
-    if (date_box_->findData(ToQString(date)) < 0) date_box_->addItem(DateCaption(date), ToQString(date));
+    if (date_box_->findData(ToQString(date)) < 0)
+      date_box_->addItem(DateCaption(date), ToQString(date));
   }
   SelectData(*date_box_, ToQString(wanted.date));
   filling_ = false;
@@ -297,8 +297,7 @@ void OddsHistoryForm::ShowChosen(bool force) {
   const std::optional<RaceKey> key = Chosen();
   if (!key) return;
   const OddsKind kind = ChosenKind();
-  auto answer = history::ReadOddsMovement({*key, kind, history::kDefaultMinDrop},
-                                          context_.session);
+  auto answer = history::ReadOddsMovement({*key, kind, history::kDefaultMinDrop}, context_.session);
   if (!answer.movement) return ShowNothing(answer.message);
   const history::OddsMovement& movement = *answer.movement;
   if (!force && shown_ && shown_->race.key == *key && shown_->kind == kind &&
@@ -307,8 +306,10 @@ void OddsHistoryForm::ShowChosen(bool force) {
   }
   DrawOddsMovement(*chart_, movement, kind == OddsKind::kWin);
   drop_list_->clear();
-  for (const history::MovementDrop& drop : movement.drops) drop_list_->addItem(ToQString(drop.text));
-  if (movement.drops.empty()) drop_list_->addItem(ToQString("急落なし（単勝オッズ 30% 以上の下落）"));
+  for (const history::MovementDrop& drop : movement.drops)
+    drop_list_->addItem(ToQString(drop.text));
+  if (movement.drops.empty())
+    drop_list_->addItem(ToQString("急落なし（単勝オッズ 30% 以上の下落）"));
   FillTable(movement.csv);
   std::string note = std::to_string(movement.race.runners) + "頭  スナップショット " +
                      std::to_string(movement.snapshots.size()) + "件";
@@ -361,7 +362,8 @@ void OddsHistoryForm::FillTable(const std::string& csv) {
 void OddsHistoryForm::Command1_Click() {
   if (!shown_) return;
   context_.session.host.SetClipboardText(shown_->csv);
-  if (context_.show_status) context_.show_status("オッズ推移の CSV をクリップボードにコピーしました");
+  if (context_.show_status)
+    context_.show_status("オッズ推移の CSV をクリップボードにコピーしました");
 }
 
 void OddsHistoryForm::Command2_Click() {

@@ -24,12 +24,13 @@ using mirtote::ui::OddsHistoryForm;
 
 namespace {
 
-// Race 11 of 5 runners: horse 2 falls 11.5 -> 6.0 at 10:30, horse 3 is scratched then.
+// Race 11 of 5 runners: horse 2 falls 11.5 -> 6.0 at 10:30, horse 3 is scratched then (a
+// source that still gives its old odds later does not bring its line back).
 const std::vector<std::pair<std::string, std::vector<std::string>>> kWinOdds = {
     {"1000", {"3.2", "12.0", "5.5", "30.1", "8.0"}},
     {"1015", {"3.0", "11.5", "5.8", "45.0", "8.2"}},
     {"1030", {"3.1", "6.0", "-", "52.3", "7.9"}},
-    {"1045", {"2.9", "5.8", "-", "60.0", "8.4"}},
+    {"1045", {"2.9", "5.8", "6.1", "60.0", "8.4"}},
 };
 
 RaceSnapshot Snap(int race, const std::string& time, const std::vector<std::string>& win) {
@@ -48,8 +49,8 @@ RaceSnapshot Snap(int race, const std::string& time, const std::vector<std::stri
 
 void Record(const fs::path& start, const std::vector<RaceSnapshot>& snapshots) {
   std::string error;
-  auto store = HistoryStore::Open(mirtote::history::HistoryPath(start),
-                                  HistoryStore::Mode::kWrite, error);
+  auto store =
+      HistoryStore::Open(mirtote::history::HistoryPath(start), HistoryStore::Mode::kWrite, error);
   QVERIFY2(store && store->Begin(error), error.c_str());
   for (const RaceSnapshot& s : snapshots) {
     bool added = false;
@@ -99,7 +100,9 @@ class OddsHistoryFormTest : public QObject {
 
   void withoutSnapshotsTheWindowSaysSo() {
     Open();
-    QVERIFY(Child<QLabel>(form, "Note")->text().contains(Q("オッズ履歴にスナップショットがありません")));
+    QVERIFY(Child<QLabel>(form, "Note")
+                ->text()
+                .contains(Q("オッズ履歴にスナップショットがありません")));
     QVERIFY(!Child<QPushButton>(form, "Command1")->isEnabled());
     QVERIFY(form->chart()->series().isEmpty());
     form->close();
@@ -158,9 +161,9 @@ class OddsHistoryFormTest : public QObject {
 
   void theCopyIsTheCommandLinesCsvAndTheTableItsRows() {
     std::ostringstream out, err;
-    QCOMPARE(mirtote::cli::RunCommandLine({"odds-history", "--date", "19980510", "--venue",
-                                           "東京", "--race", "11", "--csv"},
-                                          h.folder.path(), out, err),
+    QCOMPARE(mirtote::cli::RunCommandLine(
+                 {"odds-history", "--date", "19980510", "--venue", "東京", "--race", "11", "--csv"},
+                 h.folder.path(), out, err),
              0);
     h.host.clipboard.clear();
     Child<QPushButton>(form, "Command1")->click();

@@ -42,7 +42,7 @@ const fs::path& StoreOfOneRace() {
     store->Begin(error);
     for (int i = 1; i < kSnapshots; ++i) {
       char time[8];
-      std::snprintf(time, sizeof time, "%02d%02d", 9 + i / 60, i % 60);
+      std::snprintf(time, sizeof time, "%02d%02d", 16 + i / 60, i % 60);  // after every other race
       snap.snapshot.odds_time = time;
       for (std::string& cell : snap.snapshot.cells[0]) {
         cell = std::to_string(2 + (i * 7 + cell.size()) % 90) + "." + std::to_string(i % 10);
@@ -73,7 +73,10 @@ void BM_OpenOddsHistoryWindow(benchmark::State& state) {
     points = form.shown() ? form.shown()->lines.front().points.size() : 0;
     form.close();
   }
-  if (lines != 18 || points != kSnapshots) state.SkipWithError("the race was not drawn whole");
+  if (lines != 18 || points != kSnapshots) {
+    state.SkipWithError(("the race was not drawn whole: " + std::to_string(lines) + " lines, " +
+                         std::to_string(points) + " points").c_str());
+  }
 }
 BENCHMARK(BM_OpenOddsHistoryWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -140,6 +140,7 @@ OddsMovement BuildOddsMovement(const RaceInfo& race, std::vector<Snapshot> snaps
       line.points.push_back({*minutes[s], *odds, s});
       movement.longest_odds = std::max(movement.longest_odds, *odds);
     }
+    if (line.scratched) line.label += "（取消）";
     movement.lines.push_back(std::move(line));
   }
 

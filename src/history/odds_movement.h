@@ -23,7 +23,7 @@ struct MovementPoint {
 };
 
 struct MovementLine {
-  std::string label;  // "7" or "7 ホワイトライン"; quinella "3-7"
+  std::string label;  // "7" or "7 ホワイトライン", "（取消）" after a scratched horse's; "3-7"
   std::vector<MovementPoint> points;
   bool scratched = false;  // ends where the horse was scratched
 };

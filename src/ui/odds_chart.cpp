@@ -74,7 +74,7 @@ void AddLine(QChart& chart, const history::MovementLine& line, const QColor& col
   end->setMarkerSize(5);
   end->setColor(colour);
   end->setBorderColor(colour);
-  const std::string number = line.label.substr(0, line.label.find(' '));
+  const std::string number = line.label.substr(0, line.label.find_first_not_of("0123456789-"));
   end->setPointLabelsFormat(ToQString(number));
   end->setPointLabelsVisible(true);
   end->setPointLabelsClipping(false);
@@ -125,9 +125,10 @@ void DrawOddsMovement(QChart& chart, const history::OddsMovement& movement, bool
   }
   x->setRange(time.At(first), time.At(last));
   auto* y = new QLogValueAxis;
-  y->setBase(10);
+  // Base 2: a label at 1, 2, 4, 8, 16 ... reads odds better than one per power of ten.
+  y->setBase(2);
   y->setLabelFormat(QStringLiteral("%.1f"));
-  y->setMinorTickCount(8);
+  y->setMinorTickCount(1);
   y->setTitleText(ToQString("オッズ"));
   // The longest price at the top; a chart of odds 1.0 alone still has a height.
   y->setRange(1.0, std::max(movement.longest_odds, 1.1));

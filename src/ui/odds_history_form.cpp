@@ -93,7 +93,7 @@ OddsHistoryForm::OddsHistoryForm(DialogContext context, QWidget* parent)
   setModal(false);
   setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
   BuildControls();
-  resize(TwipsToPixels(14400, 10800));
+  resize(TwipsToPixels(15600, 12600));
   follow_timer_ = new QTimer(this);
   follow_timer_->setInterval(kFollowIntervalMs);
   connect(follow_timer_, &QTimer::timeout, this, [this] { Follow(); });
@@ -147,6 +147,9 @@ void OddsHistoryForm::BuildControls() {
 
   chart_ = new QChart;
   chart_->legend()->setAlignment(Qt::AlignRight);
+  QFont legend_font = chart_->legend()->font();
+  legend_font.setPointSizeF(legend_font.pointSizeF() * 0.85);
+  chart_->legend()->setFont(legend_font);
   chart_->setMargins(QMargins(4, 4, 4, 4));
   chart_view_ = new QChartView(chart_, this);
   chart_view_->setObjectName(QStringLiteral("Chart"));
@@ -159,7 +162,9 @@ void OddsHistoryForm::BuildControls() {
   table_->setObjectName(QStringLiteral("SnapshotTable"));
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->setVisible(false);
-  table_->horizontalHeader()->setDefaultSectionSize(TwipsToPixels(760));
+  // Wide enough for the longest quinella odds.
+  table_->horizontalHeader()->setDefaultSectionSize(
+      table_->fontMetrics().horizontalAdvance(QStringLiteral("99999.9")) + 12);
 
   auto* lists = new QSplitter(Qt::Vertical, this);
   lists->addWidget(chart_view_);
@@ -168,6 +173,7 @@ void OddsHistoryForm::BuildControls() {
   lists->setStretchFactor(0, 6);
   lists->setStretchFactor(1, 1);
   lists->setStretchFactor(2, 3);
+  lists->setSizes({TwipsToPixels(7200), TwipsToPixels(1100), TwipsToPixels(2400)});
 
   command1_ = MakeButton(this, "Command1", "コ ピ ー");
   command2_ = MakeButton(this, "Command2", "画像保存");

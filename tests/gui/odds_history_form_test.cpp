@@ -124,7 +124,7 @@ class OddsHistoryFormTest : public QObject {
     races->setCurrentIndex(races->findData(11));
     const QList<QLineSeries*> lines = SeriesOf<QLineSeries>(*form->chart());
     QCOMPARE(lines.size(), 5);
-    QCOMPARE(lines[1]->name(), Q("2 ウマ２"));
+    QCOMPARE(lines[1]->name() + lines[2]->name(), Q("2 ウマ２3 ウマ３（取消）"));
     for (int horse = 0; horse < 5; ++horse) {
       // The scratched horse's line ends at its scratching.
       QCOMPARE(lines[horse]->count(), horse == 2 ? 2 : 4);

@@ -1,16 +1,22 @@
 #include "runtime/qt_settings_store.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <QSettings>
 #include <QString>
 
 #include <cerrno>
+#include <chrono>
+#include <cstring>
 #include <system_error>
+#include <thread>
 
 #include "runtime/ini_edit.h"
 #include "runtime/ini_file_check.h"
 #include "text/chars.h"
+#include "text/file_descriptor.h"
 #include "text/files.h"
 
 namespace mirtote::runtime {
@@ -31,6 +37,39 @@ std::filesystem::path UserStorePath() {
                            QStringLiteral("MIR_TOTE"), QStringLiteral("MIR_TOTE"));
   return std::filesystem::path(settings.fileName().toUtf8().toStdString());
 }
+
+// Runs of the program that store settings at the same time take turns: each holds a lock on
+// the file's folder from rereading the file until the new one is in place, so that neither
+// writes over a value the other has just stored. A lock held too long is reported, not
+// waited for.
+class FolderLock {
+ public:
+  explicit FolderLock(const std::filesystem::path& folder)
+      : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    constexpr int kAttempts = 100;
+    constexpr auto kPause = std::chrono::milliseconds(20);
+    if (!fd_.valid()) {
+      problem_ = text::PathText(folder) + " を開けません: " + std::strerror(errno);
+      return;
+    }
+    for (int attempt = 1; ::flock(fd_.get(), LOCK_EX | LOCK_NB) != 0; ++attempt) {
+      if (errno != EWOULDBLOCK && errno != EINTR) {
+        problem_ = text::PathText(folder) + " をロックできません: " + std::strerror(errno);
+        return;
+      }
+      if (attempt == kAttempts) {
+        problem_ = "ほかの MIR_TOTE が設定ファイルを書き込み中です";
+        return;
+      }
+      std::this_thread::sleep_for(kPause);
+    }
+  }
+  const std::optional<std::string>& problem() const { return problem_; }
+
+ private:
+  text::FileDescriptor fd_;
+  std::optional<std::string> problem_;
+};
 
 }  // namespace
 
@@ -88,6 +127,13 @@ std::optional<std::string> QtSettingsStore::WriteProblem(const std::vector<Setti
     }
   }
 
+  const std::filesystem::path folder = path_.has_parent_path() ? path_.parent_path() : ".";
+  std::error_code ec;
+  if (create_folder_) std::filesystem::create_directories(folder, ec);
+  if (ec) return failed + ec.message() + "\r";
+  const FolderLock lock(folder);
+  if (lock.problem()) return failed + *lock.problem() + "\r";
+
   // The file as it is now: another run may have stored values since it was read.
   std::string old_bytes;
   struct stat status {};
@@ -98,16 +144,13 @@ std::optional<std::string> QtSettingsStore::WriteProblem(const std::vector<Setti
     old_bytes = std::move(*read);
     if (auto problem = IniTextProblem(path_, old_bytes)) return problem;
   } else if (errno != ENOENT) {
-    return failed + std::generic_category().message(errno) + "\r";
+    return failed + std::strerror(errno) + "\r";
   }
   std::string bytes = old_bytes;
   for (const SettingValue& v : values) bytes = WithIniValue(bytes, v.section, v.key, v.value);
   values_ = ReadIniValues(bytes);
   if (bytes == old_bytes) return std::nullopt;
 
-  std::error_code ec;
-  if (create_folder_) std::filesystem::create_directories(path_.parent_path(), ec);
-  if (ec) return failed + ec.message() + "\r";
   std::string error;
   if (!text::WriteFileAtomic(path_, bytes, &error)) {
     values_ = ReadIniValues(old_bytes);

@@ -76,6 +76,7 @@ class SettingsFileTest : public QObject {
          "3 行目: コメント行です（保存のときに消えます）"},
         {"; kept by hand\r\n[Startup]\r\n", "1 行目: コメント行です（保存のときに消えます）"},
         {"[Startup]\nPatType\n", "2 行目: 「キー=値」の形ではありません"},
+        {"[Startup]\nA=\"x\nB=y\"\n", "2 行目: 引用符「\"」が閉じていません"},
         {"[Startup]\nStartTime=0900;1700\n", "2 行目: 引用符の外の「;」から後ろが読まれません"},
         {"[Startup]\nPatInstFolder=C:\\PAT\n",
          "2 行目: 「\\」とその次の文字が読まれません（「\\」は「\\\\」と書きます）"},

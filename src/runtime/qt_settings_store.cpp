@@ -46,7 +46,7 @@ class FolderLock {
  public:
   explicit FolderLock(const std::filesystem::path& folder)
       : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-    constexpr int kAttempts = 100;
+    constexpr int kAttempts = 50;
     constexpr auto kPause = std::chrono::milliseconds(20);
     if (!fd_.valid()) {
       problem_ = text::PathText(folder) + " を開けません: " + std::strerror(errno);

@@ -3,6 +3,8 @@
 // a command that stores nothing never writes it; a start folder whose name is not UTF-8 never
 // leads the store to another path.
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <QSettings>
@@ -212,6 +214,14 @@ class SettingsFileTest : public QObject {
               refusing.Problem()->starts_with("設定ファイルに書き込めません"));
       QVERIFY(ReadFile(ini) == bytes);
     }
+    // Another run storing meanwhile (it holds the folder's lock) is waited for, then told.
+    const int folder = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QCOMPARE(::flock(folder, LOCK_EX), 0);
+    QtSettingsStore waiting(ini, {});
+    waiting.Set("Startup", "PatType", "PAT31");
+    ::close(folder);
+    QVERIFY(waiting.Problem() && waiting.Problem()->find("書き込み中") != std::string::npos);
+    QVERIFY(ReadFile(ini) == bytes);
   }
 
   void aStartFolderNamedInOtherBytesIsUsedAsItIs() {

@@ -4,7 +4,6 @@
 // nothing (settings get, a report) so leaves the settings file as it was.
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "shell/settings_store.h"
@@ -17,21 +16,21 @@ class DeferredSettingsStore : public SettingsStore {
 
   std::optional<std::string> Get(std::string_view section, std::string_view key) const override {
     for (auto it = held_.rbegin(); it != held_.rend(); ++it) {
-      if (std::get<0>(*it) == section && std::get<1>(*it) == key) return std::get<2>(*it);
+      if (it->section == section && it->key == key) return it->value;
     }
     return store_.Get(section, key);
   }
 
   void Set(std::string_view section, std::string_view key, std::string_view value) override {
-    if (holding_) {
-      held_.emplace_back(section, key, value);
-      return;
-    }
-    for (const auto& [held_section, held_key, held_value] : held_) {
-      store_.Set(held_section, held_key, held_value);
-    }
+    SetValues({{std::string(section), std::string(key), std::string(value)}});
+  }
+
+  void SetValues(const std::vector<SettingValue>& values) override {
+    held_.insert(held_.end(), values.begin(), values.end());
+    if (holding_) return;
+    // The held values and these in one write.
+    store_.SetValues(held_);
     held_.clear();
-    store_.Set(section, key, value);
   }
 
   // The start-up check is over: from now on a value stored goes to the store at once, the
@@ -41,7 +40,7 @@ class DeferredSettingsStore : public SettingsStore {
  private:
   SettingsStore& store_;
   bool holding_ = true;
-  std::vector<std::tuple<std::string, std::string, std::string>> held_;
+  std::vector<SettingValue> held_;
 };
 
 }  // namespace mirtote::cli

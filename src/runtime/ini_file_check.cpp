@@ -5,6 +5,7 @@
 #include <set>
 #include <string_view>
 
+#include "runtime/ini_line.h"
 #include "text/chars.h"
 #include "text/files.h"
 
@@ -13,12 +14,6 @@ namespace mirtote::runtime {
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xef\xbb\xbf";
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
 
 bool IsHexDigit(char c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -32,14 +27,8 @@ std::optional<std::string> ValueProblem(std::string_view value) {
   if (unquoted.starts_with('@') && !unquoted.starts_with("@@")) {
     return "「@」で始まる値は別の型として読まれます（「@」は「@@」と書きます）";
   }
-  bool quoted = false;
   for (size_t i = 0; i < value.size(); ++i) {
-    const char c = value[i];
-    if (c == '"') {
-      quoted = !quoted;
-    } else if (c == ';' && !quoted) {
-      return "引用符の外の「;」から後ろが読まれません";
-    } else if (c == '\\') {
+    if (value[i] == '\\') {
       const char next = i + 1 < value.size() ? value[i + 1] : '\0';
       const bool hex = next == 'x' && i + 2 < value.size() && IsHexDigit(value[i + 2]);
       if (!hex && (next == '\0' || kEscapes.find(next) == std::string_view::npos)) {
@@ -48,6 +37,23 @@ std::optional<std::string> ValueProblem(std::string_view value) {
       ++i;
     }
   }
+  return std::nullopt;
+}
+
+// Why the quotes and ";" of a line would make QSettings read it otherwise: an unquoted ";"
+// ends the line, an unclosed quote takes the next lines in.
+std::optional<std::string> QuoteProblem(std::string_view text) {
+  bool quoted = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\') {
+      ++i;
+    } else if (text[i] == '"') {
+      quoted = !quoted;
+    } else if (text[i] == ';' && !quoted) {
+      return "引用符の外の「;」から後ろが読まれません";
+    }
+  }
+  if (quoted) return "引用符「\"」が閉じていません";
   return std::nullopt;
 }
 
@@ -63,20 +69,20 @@ std::optional<std::string> LineProblem(std::string_view line, std::string& secti
   }
   if (!text::IsValidUtf8(line))
     return "UTF-8 の文字ではないバイトがあります（設定ファイルではないようです）";
-  const std::string_view text = Trim(line);
+  const std::string_view text = TrimIniSpaces(line);
   if (text.empty()) return std::nullopt;
   if (text.front() == ';' || text.front() == '#') return "コメント行です（保存のときに消えます）";
+  if (auto problem = QuoteProblem(text)) return problem;
+  const IniLineParts parts = SplitIniLine(text);
   if (text.front() == '[') {
     if (text.back() != ']') return "「[」で始まる行が「]」で終わっていません";
-    section = std::string(Trim(text.substr(1, text.size() - 2)));
+    section = UnescapedIniName(parts.name);
     return std::nullopt;
   }
-  const size_t equals = text.find('=');
-  if (equals == std::string_view::npos) return "「キー=値」の形ではありません";
-  const std::string_view key = Trim(text.substr(0, equals));
-  if (key.empty()) return "キーがありません";
-  if (auto problem = ValueProblem(Trim(text.substr(equals + 1)))) return problem;
-  if (!keys.insert(section + "/" + std::string(key)).second) {
+  if (parts.kind != IniLineParts::Kind::kEntry) return "「キー=値」の形ではありません";
+  if (parts.name.empty()) return "キーがありません";
+  if (auto problem = ValueProblem(TrimIniSpaces(parts.value))) return problem;
+  if (!keys.insert(section + "/" + UnescapedIniName(parts.name)).second) {
     return "同じキーが前にもあります（一つしか残りません）";
   }
   return std::nullopt;
@@ -90,35 +96,37 @@ std::string Refusal(const std::filesystem::path& file, const std::string& reason
 
 }  // namespace
 
-std::optional<std::string> IniFileProblem(const std::filesystem::path& file) {
+std::optional<std::string> IniFileProblem(const std::filesystem::path& file, std::string* bytes) {
+  if (bytes) bytes->clear();
   if (!text::IsValidUtf8(text::PathText(file))) {
     return Refusal(file, "名前（フォルダ名を含む）が UTF-8 ではありません");
   }
   struct stat status {};
   if (::stat(file.c_str(), &status) != 0) return std::nullopt;  // created on the first write
   std::string error;
-  const auto bytes = text::ReadWholeFile(file, kMaxSettingsFileSize, &error);
-  if (!bytes) return Refusal(file, error);
+  auto read = text::ReadWholeFile(file, kMaxSettingsFileSize, &error);
+  if (!read) {
+    return "設定ファイルを読めません。ファイルは変更していません。\r" + text::PathText(file) +
+           "\r" + error + "\r";
+  }
+  if (auto problem = IniTextProblem(file, *read)) return problem;
+  if (bytes) *bytes = std::move(*read);
+  return std::nullopt;
+}
 
-  std::string_view rest = *bytes;
+std::optional<std::string> IniTextProblem(const std::filesystem::path& file,
+                                          std::string_view bytes) {
   // QSettings reads past a byte order mark but takes the file for damaged when it writes.
-  if (rest.starts_with(kUtf8Bom)) {
+  if (bytes.starts_with(kUtf8Bom)) {
     return Refusal(
         file, "1 行目: 先頭に BOM（EF BB BF）があります（BOM なしの UTF-8 で保存してください）");
   }
   std::string section;
   std::set<std::string> keys;
-  for (size_t number = 1; !rest.empty(); ++number) {
-    // Lines end in LF, CR LF or CR alone, as QSettings reads them.
-    const size_t end = rest.find_first_of("\r\n");
-    const std::string_view line = rest.substr(0, end);
-    size_t next = end == std::string_view::npos ? rest.size() : end + 1;
-    if (end != std::string_view::npos && rest[end] == '\r' && next < rest.size() &&
-        rest[next] == '\n') {
-      ++next;
-    }
-    rest.remove_prefix(next);
-    if (auto problem = LineProblem(line, section, keys)) {
+  size_t number = 0;
+  for (const IniLine& line : SplitIniLines(bytes)) {
+    ++number;
+    if (auto problem = LineProblem(line.text, section, keys)) {
       return Refusal(file, std::to_string(number) + " 行目: " + *problem);
     }
   }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace mirtote::runtime {
 
@@ -17,7 +18,12 @@ inline constexpr size_t kMaxSettingsFileSize = size_t{1} << 20;
 
 // Why `file` cannot be kept whole by the store, as Japanese text naming the file and, for
 // its contents, the line; nothing when it can or does not exist yet. A file whose path is
-// not valid UTF-8 is refused too: the store could only reach it under another name.
-std::optional<std::string> IniFileProblem(const std::filesystem::path& file);
+// not valid UTF-8 is refused too: the store could only reach it under another name. The
+// bytes read are given in `bytes` (empty for a file that does not exist).
+std::optional<std::string> IniFileProblem(const std::filesystem::path& file,
+                                          std::string* bytes = nullptr);
+// The same for the contents `bytes` of `file`.
+std::optional<std::string> IniTextProblem(const std::filesystem::path& file,
+                                          std::string_view bytes);
 
 }  // namespace mirtote::runtime

@@ -6,8 +6,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mirtote {
+
+// One value to store.
+struct SettingValue {
+  std::string section, key, value;
+};
 
 class SettingsStore {
  public:
@@ -16,6 +22,10 @@ class SettingsStore {
   virtual std::optional<std::string> Get(std::string_view section, std::string_view key) const = 0;
   // Creates or replaces the key; the value is stored at once.
   virtual void Set(std::string_view section, std::string_view key, std::string_view value) = 0;
+  // Stores the values in order; a store kept in a file writes it once for all of them.
+  virtual void SetValues(const std::vector<SettingValue>& values) {
+    for (const SettingValue& v : values) Set(v.section, v.key, v.value);
+  }
 
   // The stored text, or `fallback` when the key does not exist (an empty value stays empty).
   std::string GetOr(std::string_view section, std::string_view key,

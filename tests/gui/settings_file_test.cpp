@@ -3,16 +3,22 @@
 // a command that stores nothing never writes it; a start folder whose name is not UTF-8 never
 // leads the store to another path.
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "cli/command_line.h"
+#include "runtime/qt_settings_store.h"
 #include "support/fault_injection.h"
 #include "support/test_support.h"
 
@@ -72,6 +78,7 @@ class SettingsFileTest : public QObject {
          "3 行目: コメント行です（保存のときに消えます）"},
         {"; kept by hand\r\n[Startup]\r\n", "1 行目: コメント行です（保存のときに消えます）"},
         {"[Startup]\nPatType\n", "2 行目: 「キー=値」の形ではありません"},
+        {"[Startup]\nA=\"x\nB=y\"\n", "2 行目: 引用符「\"」が閉じていません"},
         {"[Startup]\nStartTime=0900;1700\n", "2 行目: 引用符の外の「;」から後ろが読まれません"},
         {"[Startup]\nPatInstFolder=C:\\PAT\n",
          "2 行目: 「\\」とその次の文字が読まれません（「\\」は「\\\\」と書きます）"},
@@ -132,9 +139,9 @@ class SettingsFileTest : public QObject {
     }
   }
 
-  // A settings file that cannot be renamed into place ends the command with the message; the
-  // file is the old one or the whole new one, with nothing else left beside it.
-  void aFailedRenameIsReportedAndLeavesTheOldFile() {
+  // Whichever open, write, fsync or rename fails, the command ends with the message and its
+  // reason; the file is the old one or the whole new one, with nothing else left beside it.
+  void eachFailingCallIsReportedAndLeavesTheOldOrNewFile() {
     using namespace mirtote::testing;
     mirtote::testing::TempFolder dir;
     const fs::path start = ReadyFolder(dir.path());
@@ -151,22 +158,70 @@ class SettingsFileTest : public QObject {
     set();
     QCOMPARE(run.status, 0);
     const FileTree complete = FilesBelow(conf);
-    const int failed = ForEachFailingCall(
-        prepare, set,
-        [&](const std::string& call) {
-          QVERIFY2(
-              run.status == 1 && run.err.find("設定ファイルに書き込めません") != std::string::npos,
-              (call + ": " + run.err).c_str());
-          // The time window is stored before the value: a later rename failing leaves an
-          // earlier whole write, which still holds the old value.
-          const FileTree now = FilesBelow(conf);
-          QVERIFY2(OldOrNew(conf, before, complete).empty() ||
-                       (now.size() == 1 && now.count("s.ini") == 1 &&
-                        now.at("s.ini").find("PatType=PAT31") != std::string::npos),
-                   call.c_str());
-        },
-        {FsCall::kRename});
+    const int failed = ForEachFailingCall(prepare, set, [&](const std::string& call) {
+      QVERIFY2(run.status == 1 && run.err.starts_with("mir_tote: 設定ファイル") &&
+                   run.err.find(std::strerror(ENOSPC)) != std::string::npos,
+               (call + ": " + run.err).c_str());
+      QVERIFY2(OldOrNew(conf, before, complete).empty(), call.c_str());
+    });
     QVERIFY(failed > 0);
+  }
+
+  // What the store writes, QSettings and the store read back as the same text and the checker
+  // accepts; the lines it does not change stay byte for byte, new ones end as the file's do.
+  // A name QSettings would escape, or a value that is not UTF-8, is refused, nothing written.
+  void storedValuesReadBackAsTheyWereAndOtherLinesStay() {
+    using mirtote::runtime::QtSettingsStore;
+    mirtote::testing::TempFolder dir;
+    const fs::path ini = dir.path() / "s.ini";
+    std::ofstream(ini, std::ios::binary)
+        << "[Startup]\r\nPatType=PAT31\r\n\r\n[Form]\r\nTop = 1200\r\n";
+    // Octal escapes keep the digit after a control character out of it.
+    const std::vector<std::string> values = {
+        "plain",  "@x",    "@@y",       "a,b",       "a;b=c", " lead",
+        "trail ", "q\"\\", "c\0011",    "del\177",   "\037f", std::string("n\0001", 3),
+        "",       "a, b",  "x\n\ry\tz", "競馬 ﾌｫﾙﾀﾞ"};
+    {
+      QtSettingsStore store(ini, {});
+      std::vector<mirtote::SettingValue> batch = {{"Form", "Top", "1200"},
+                                                  {"Startup", "PatType", "PAT95"}};
+      for (size_t i = 0; i < values.size(); ++i) {
+        batch.push_back({"Startup", "K" + std::to_string(i), values[i]});
+      }
+      store.SetValues(batch);
+      store.Set("Extra", "K", "v");
+      QVERIFY(!store.Problem());
+    }
+    const std::string bytes = ReadFile(ini);
+    QVERIFY(bytes.starts_with("[Startup]\r\nPatType=PAT95\r\nK0=plain\r\n"));
+    QVERIFY(bytes.ends_with("\r\n\r\n[Form]\r\nTop = 1200\r\n\r\n[Extra]\r\nK=v\r\n"));
+    QtSettingsStore store(ini, {});
+    QVERIFY(!store.Problem());
+    const QSettings qt(QString::fromStdString(ini.string()), QSettings::IniFormat);
+    for (size_t i = 0; i < values.size(); ++i) {
+      const std::string key = "K" + std::to_string(i);
+      QVERIFY2(store.Get("Startup", key) == values[i], key.c_str());
+      QVERIFY2(
+          qt.value(QString::fromStdString("Startup/" + key)).toString().toStdString() == values[i],
+          key.c_str());
+    }
+
+    for (const auto& [key, value] :
+         {std::pair<std::string, std::string>{"Pat Type", "x"}, {"PatType", "\x8a\x4a"}}) {
+      QtSettingsStore refusing(ini, {});
+      refusing.Set("Startup", key, value);
+      QVERIFY(refusing.Problem() &&
+              refusing.Problem()->starts_with("設定ファイルに書き込めません"));
+      QVERIFY(ReadFile(ini) == bytes);
+    }
+    // Another run storing meanwhile (it holds the folder's lock) is waited for, then told.
+    const int folder = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QCOMPARE(::flock(folder, LOCK_EX), 0);
+    QtSettingsStore waiting(ini, {});
+    waiting.Set("Startup", "PatType", "PAT31");
+    ::close(folder);
+    QVERIFY(waiting.Problem() && waiting.Problem()->find("書き込み中") != std::string::npos);
+    QVERIFY(ReadFile(ini) == bytes);
   }
 
   void aStartFolderNamedInOtherBytesIsUsedAsItIs() {

@@ -24,13 +24,15 @@ void ReportCommandFailure(Host& host, const std::string& reason) {
 
 void RunGuardedCommand(AppContext& context, const std::function<void()>& command) {
   if (!CanStartCommand(context)) return;
-  RunningCommand running(context);
-  try {
-    command();
-  } catch (const std::exception& e) {
-    ReportCommandFailure(context.session.host, e.what());
-  } catch (...) {
-    ReportCommandFailure(context.session.host, "原因不明のエラーです。");
+  {
+    RunningCommand running(context);
+    try {
+      command();
+    } catch (const std::exception& e) {
+      ReportCommandFailure(context.session.host, e.what());
+    } catch (...) {
+      ReportCommandFailure(context.session.host, "原因不明のエラーです。");
+    }
   }
   FollowOddsHistory(context);
 }
@@ -44,7 +46,8 @@ ui::DialogContext DialogContextOf(AppContext& context) {
         if (auto* window = qobject_cast<QMainWindow*>(context.main_window)) {
           window->statusBar()->showMessage(ui::ToQString(text));
         }
-      }};
+      },
+      [&context] { return context.command_running; }};
 }
 
 }  // namespace mirtote::app

@@ -18,6 +18,8 @@ struct DialogContext {
   std::function<void()> confirm_exit;
   // A line in the main window's status bar (where a run put its file).
   std::function<void(std::string_view)> show_status;
+  // True while a command runs (a window that looks at files on a timer waits for its end).
+  std::function<bool()> command_running;
 };
 
 }  // namespace mirtote::ui

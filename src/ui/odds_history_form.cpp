@@ -201,6 +201,8 @@ void OddsHistoryForm::Open() {
 }
 
 void OddsHistoryForm::Follow() {
+  // The store is looked at again when the running command ends (it may be writing to it).
+  if (context_.command_running && context_.command_running()) return;
   std::string error;
   auto store = history::HistoryStore::Open(history::HistoryPath(context_.session.start_folder),
                                            history::HistoryStore::Mode::kRead, error);

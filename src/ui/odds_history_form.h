@@ -37,7 +37,8 @@ class OddsHistoryForm : public QDialog {
 
   // Opening (again): the choices are read from the store; an earlier choice is kept.
   void Open();
-  // Reads the store again when snapshots were added since the last look.
+  // Reads the store again when snapshots were added since the last look; nothing while a
+  // command runs.
   void Follow();
 
   void Command1_Click();  // "コ ピ ー": the CSV of the snapshots shown

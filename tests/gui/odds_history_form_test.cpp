@@ -186,9 +186,14 @@ class OddsHistoryFormTest : public QObject {
   // A command of this program is followed at once, another instance's snapshot within the
   // follow interval; the race chosen stays.
   void newSnapshotsAreFollowedKeepingTheChoice() {
-    Record(h.folder.path(), {Snap(11, "1100", {"2.5", "4.0", "-", "70.0", "9.0"})});
-    h.context.command_running = false;
-    mirtote::app::RunGuardedCommand(h.context, [] {});
+    // A run that records: the window leaves the store alone until the run has ended.
+    qsizetype during = 0;
+    mirtote::app::RunGuardedCommand(h.context, [&] {
+      Record(h.folder.path(), {Snap(11, "1100", {"2.5", "4.0", "-", "70.0", "9.0"})});
+      form->Follow();
+      during = SeriesOf<QLineSeries>(*form->chart())[0]->count();
+    });
+    QCOMPARE(during, 4);
     QCOMPARE(Child<QComboBox>(form, "RaceList")->currentData().toInt(), 11);
     QCOMPARE(SeriesOf<QLineSeries>(*form->chart())[0]->count(), 5);
     QCOMPARE(qobject_cast<QLogValueAxis*>(form->chart()->axes(Qt::Vertical).value(0))->max(), 70.0);

@@ -39,6 +39,10 @@ int RunGui(int& argc, char** argv, const runtime::StartOptions& options) {
     qt_host.ShowMessage(*problem, "設定ファイル確認", MessageIcon::kCritical);
     return 1;
   }
+  // A value the window stores but cannot write is told at once, not found missing next time.
+  settings->SetFailureHandler([&qt_host](const std::string& problem) {
+    qt_host.ShowMessage(problem, "設定ファイル確認", MessageIcon::kExclamation);
+  });
   StartupAnswersHost host(qt_host);
   AppContext context{Session{{}, *settings, host}};
 

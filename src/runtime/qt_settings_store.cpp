@@ -109,7 +109,10 @@ void QtSettingsStore::Set(std::string_view section, std::string_view key, std::s
 
 void QtSettingsStore::SetValues(const std::vector<SettingValue>& values) {
   if (refusal_ || values.empty()) return;
-  if (auto problem = WriteProblem(values)) failure_ = std::move(problem);
+  if (auto problem = WriteProblem(values)) {
+    failure_ = std::move(problem);
+    if (failure_handler_) failure_handler_(*failure_);
+  }
 }
 
 // Writes the values; why it could not, or nothing.

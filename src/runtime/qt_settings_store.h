@@ -5,6 +5,7 @@
 // renamed), one "key=value" line changed and every other line kept as it was.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,6 +37,12 @@ class QtSettingsStore : public SettingsStore {
   // file can no longer be kept whole; Problem() then says why.
   void SetValues(const std::vector<SettingValue>& values) override;
 
+  // Called with the Problem() text whenever a write fails (the window tells the user at once;
+  // a command reads Problem() when it ends).
+  void SetFailureHandler(std::function<void(const std::string&)> handler) {
+    failure_handler_ = std::move(handler);
+  }
+
   // Path of the file behind the store.
   std::string FilePath() const;
   // A Japanese description of why the file was refused, or of the last failure to read or
@@ -51,6 +58,7 @@ class QtSettingsStore : public SettingsStore {
   IniValues values_;
   std::optional<std::string> refusal_;
   std::optional<std::string> failure_;
+  std::function<void(const std::string&)> failure_handler_;
 };
 
 }  // namespace mirtote::runtime

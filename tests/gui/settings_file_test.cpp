@@ -209,9 +209,12 @@ class SettingsFileTest : public QObject {
     for (const auto& [key, value] :
          {std::pair<std::string, std::string>{"Pat Type", "x"}, {"PatType", "\x8a\x4a"}}) {
       QtSettingsStore refusing(ini, {});
+      std::string told;  // what the window would show at once
+      refusing.SetFailureHandler([&told](const std::string& problem) { told = problem; });
       refusing.Set("Startup", key, value);
       QVERIFY(refusing.Problem() &&
               refusing.Problem()->starts_with("設定ファイルに書き込めません"));
+      QCOMPARE(told, *refusing.Problem());
       QVERIFY(ReadFile(ini) == bytes);
     }
     // Another run storing meanwhile (it holds the folder's lock) is waited for, then told.

@@ -62,7 +62,7 @@ void BM_OpenOddsHistoryWindow(benchmark::State& state) {
   QuietHost host;
   Session session{root, settings, host};
   ui::DialogContext context{
-      session, [](const std::function<void()>& command) { command(); }, {}, {}};
+      session, [](const std::function<void()>& command) { command(); }, {}, {}, {}};
   size_t lines = 0, points = 0;
   for (auto _ : state) {
     ui::OddsHistoryForm form(context);
@@ -75,7 +75,8 @@ void BM_OpenOddsHistoryWindow(benchmark::State& state) {
   }
   if (lines != 18 || points != kSnapshots) {
     state.SkipWithError(("the race was not drawn whole: " + std::to_string(lines) + " lines, " +
-                         std::to_string(points) + " points").c_str());
+                         std::to_string(points) + " points")
+                            .c_str());
   }
 }
 BENCHMARK(BM_OpenOddsHistoryWindow)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -156,7 +156,7 @@ OddsMovement BuildOddsMovement(const RaceInfo& race, std::vector<Snapshot> snaps
   return movement;
 }
 
-std::vector<std::string> HorseNamesOf(const RaceInfo& race, const Session& session) {
+HorseNames HorseNamesOf(const RaceInfo& race, const Session& session) {
   const RaceKey& key = race.key;
   if (key.date.size() != 8 || key.venue < 1 || key.venue > 99 || key.race < 1 || key.race > 99) {
     return {};
@@ -167,12 +167,17 @@ std::vector<std::string> HorseNamesOf(const RaceInfo& race, const Session& sessi
   std::snprintf(card_key, sizeof card_key, "%02d%s%d%d%02d", key.venue,
                 key.date.substr(2, 2).c_str(), race.meeting % 10, race.day % 10, key.race);
   pat::RaceCardData data(pat::DataFolder(session));
+  HorseNames result;
   const auto found = data.FindCard(card_key);
-  if (!found) return {};
+  if (!found) {
+    result.read_failures = data.TakeReadFailures();
+    return result;
+  }
   const text::RecordFile& horses =
       data.Records(pat::HorseFileOf(found->file_name), jravan::kHorseLength);
+  result.read_failures = data.TakeReadFailures();
   pat::HorseFinder finder(horses);
-  std::vector<std::string> names;
+  std::vector<std::string>& names = result.names;
   for (const jravan::HorseEntry& entry : found->card.entries) {
     std::string name;
     if (entry.HasHorse()) {
@@ -181,7 +186,7 @@ std::vector<std::string> HorseNamesOf(const RaceInfo& race, const Session& sessi
     }
     names.push_back(std::move(name));
   }
-  return names;
+  return result;
 }
 
 OddsMovementAnswer ReadOddsMovement(const OddsMovementRequest& request, const Session& session) {
@@ -202,8 +207,10 @@ OddsMovementAnswer ReadOddsMovement(const OddsMovementRequest& request, const Se
     answer.message = RaceLabel(request.race) + " のスナップショットはオッズ履歴にありません。";
     return answer;
   }
-  answer.movement = BuildOddsMovement(*race, std::move(snapshots), request.kind,
-                                      HorseNamesOf(*race, session), request.min_drop_percent);
+  HorseNames names = HorseNamesOf(*race, session);
+  answer.read_failures = std::move(names.read_failures);
+  answer.movement = BuildOddsMovement(*race, std::move(snapshots), request.kind, names.names,
+                                      request.min_drop_percent);
   return answer;
 }
 

@@ -52,9 +52,14 @@ struct OddsMovement {
 OddsMovement BuildOddsMovement(const RaceInfo& race, std::vector<Snapshot> snapshots, OddsKind kind,
                                const std::vector<std::string>& names, double min_drop_percent);
 
-// The horse names of the race card of `race` in the start folder's DATA, by horse number - 1;
-// empty when the card, its horse file or a horse is missing there.
-std::vector<std::string> HorseNamesOf(const RaceInfo& race, const Session& session);
+// The horse names of the race card of `race` in the start folder's DATA, by horse number - 1
+// (empty when the card, its horse file or a horse is missing there), and the files of DATA
+// that could not be read on the way (name and reason).
+struct HorseNames {
+  std::vector<std::string> names;
+  std::vector<std::string> read_failures;
+};
+HorseNames HorseNamesOf(const RaceInfo& race, const Session& session);
 
 struct OddsMovementRequest {
   RaceKey race;
@@ -67,6 +72,7 @@ struct OddsMovementRequest {
 struct OddsMovementAnswer {
   std::optional<OddsMovement> movement;
   std::string message;
+  std::vector<std::string> read_failures;  // of DATA, while looking for the names
 };
 OddsMovementAnswer ReadOddsMovement(const OddsMovementRequest& request, const Session& session);
 

@@ -324,7 +324,11 @@ void OddsHistoryForm::ShowChosen(bool force) {
   if (movement.untimed > 0) {
     note += "（うち時刻のない " + std::to_string(movement.untimed) + "件はグラフにありません）";
   }
-  note_->setText(ToQString(note));
+  // Horse names missing because a file of DATA could not be read: said here, not in a box
+  // that would come back with every new snapshot.
+  for (const std::string& failure : answer.read_failures)
+    note += "\r\n読めないファイル：" + failure;
+  note_->setText(DisplayText(note));
   command1_->setEnabled(true);
   command2_->setEnabled(true);
   shown_ = std::move(answer.movement);

@@ -235,5 +235,29 @@ TEST(OddsMovementTest, QuinellaDrawsTheTenPairsWithTheLowestLatestOdds) {
   EXPECT_EQ(movement.csv, SnapshotsCsv(race, {untimed, early, late}, OddsKind::kQuinella));
 }
 
+TEST(OddsMovementTest, HorseNamesComeFromTheRaceCardAndAnUnreadableFileIsTold) {
+  TempFolder start;
+  RaceCardFields card;
+  card.entries = MakeEntries(3);
+  WriteMeeting(start.path() / "DATA", "東京19980510", {card}, HorsesFor(card));
+  MemorySettingsStore settings;
+  ScriptedHost host;
+  const Session session{start.path(), settings, host};
+  const RaceInfo race{{"19980510", 5, 11}, 3, 8, 3, "", ""};
+  HorseNames found = HorseNamesOf(race, session);
+  EXPECT_EQ(found.names.size(), 18u);
+  EXPECT_EQ(found.names[2], "ウマ３");
+  EXPECT_TRUE(found.read_failures.empty());
+
+  // The day's horse file is a folder: no names, and the file named.
+  const fs::path horses = start.path() / "DATA" / "東京19980510.UMA";
+  fs::remove(horses);
+  fs::create_directory(horses);
+  found = HorseNamesOf(race, session);
+  EXPECT_EQ(found.names[2], "");
+  ASSERT_EQ(found.read_failures.size(), 1u);
+  EXPECT_NE(found.read_failures[0].find("東京19980510.UMA"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace mirtote::history

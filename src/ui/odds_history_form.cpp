@@ -306,7 +306,11 @@ void OddsHistoryForm::ShowChosen(bool force) {
   if (!key) return;
   const OddsKind kind = ChosenKind();
   auto answer = history::ReadOddsMovement({*key, kind, history::kDefaultMinDrop}, context_.session);
-  if (!answer.movement) return ShowNothing(answer.message);
+  if (!answer.movement) {
+    // The store may have been busy or in the middle of a change: the next look reads again.
+    change_mark_ = -2;
+    return ShowNothing(answer.message);
+  }
   const history::OddsMovement& movement = *answer.movement;
   if (!force && shown_ && shown_->race.key == *key && shown_->kind == kind &&
       shown_->csv == movement.csv) {

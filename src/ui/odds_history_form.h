@@ -65,7 +65,7 @@ class OddsHistoryForm : public QDialog {
 
   DialogContext context_;
   std::vector<history::RaceSummary> races_;
-  long long change_mark_ = -1;  // -1: not looked yet or no store
+  long long change_mark_ = -1;  // -1: not looked yet or no store; -2: look again
   bool filling_ = false;        // the boxes are being filled, not chosen by the user
   std::optional<history::OddsMovement> shown_;
 

@@ -43,17 +43,11 @@ std::optional<std::string> ValueProblem(std::string_view value) {
 // Why the quotes and ";" of a line would make QSettings read it otherwise: an unquoted ";"
 // ends the line, an unclosed quote takes the next lines in.
 std::optional<std::string> QuoteProblem(std::string_view text) {
-  bool quoted = false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\') {
-      ++i;
-    } else if (text[i] == '"') {
-      quoted = !quoted;
-    } else if (text[i] == ';' && !quoted) {
-      return "引用符の外の「;」から後ろが読まれません";
-    }
+  bool open_quote = false;
+  if (FindOutsideQuotes(text, ';', &open_quote) != std::string_view::npos) {
+    return "引用符の外の「;」から後ろが読まれません";
   }
-  if (quoted) return "引用符「\"」が閉じていません";
+  if (open_quote) return "引用符「\"」が閉じていません";
   return std::nullopt;
 }
 

@@ -36,18 +36,25 @@ IniLineParts SplitIniLine(std::string_view line) {
     return {IniLineParts::Kind::kSection, TrimIniSpaces(text.substr(1, close - 1)), {}};
   }
   if (text.front() == ';') return {};
-  // The first "=" outside double quotes; a "\" takes the next character with it.
+  const size_t equals = FindOutsideQuotes(text, '=');
+  if (equals == std::string_view::npos) return {};
+  return {IniLineParts::Kind::kEntry, TrimIniSpaces(text.substr(0, equals)),
+          text.substr(equals + 1)};
+}
+
+size_t FindOutsideQuotes(std::string_view text, char wanted, bool* ends_quoted) {
   bool quoted = false;
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\\') {
       ++i;
     } else if (text[i] == '"') {
       quoted = !quoted;
-    } else if (text[i] == '=' && !quoted) {
-      return {IniLineParts::Kind::kEntry, TrimIniSpaces(text.substr(0, i)), text.substr(i + 1)};
+    } else if (text[i] == wanted && !quoted) {
+      return i;
     }
   }
-  return {};
+  if (ends_quoted) *ends_quoted = quoted;
+  return std::string_view::npos;
 }
 
 std::string UnescapedIniName(std::string_view name) {

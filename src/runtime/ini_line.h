@@ -28,6 +28,10 @@ struct IniLineParts {
 };
 IniLineParts SplitIniLine(std::string_view line);
 
+// Where the first of `wanted` outside double quotes is (a "\" takes the next character with
+// it); npos when there is none, and then `ends_quoted` tells whether a quote was left open.
+size_t FindOutsideQuotes(std::string_view text, char wanted, bool* ends_quoted = nullptr);
+
 // A section name or key as QSettings reads it: "%XX" and "%UXXXX" stand for that character,
 // "\" for "/". UTF-8.
 std::string UnescapedIniName(std::string_view name);

@@ -1,23 +1,14 @@
 // "オッズ推移": the odds history window.
 
-#include "app/app_context.h"
+#include "app/only_window.h"
 #include "app/operations.h"
 #include "ui/odds_history_form.h"
 
 namespace mirtote::app {
 
 void OpenOddsHistory(AppContext& context) {
-  // One window at a time: opened again, it comes forward and reads the store again.
-  ui::OddsHistoryForm* form = nullptr;
-  if (context.main_window != nullptr) form = context.main_window->findChild<ui::OddsHistoryForm*>();
-  if (form == nullptr) {
-    form = new ui::OddsHistoryForm(DialogContextOf(context), context.main_window);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-  }
-  form->show();
-  form->raise();
-  form->activateWindow();
-  form->Open();
+  // Opened again, it comes forward and reads the store again.
+  ShowOnlyWindow<ui::OddsHistoryForm>(context).form.Open();
 }
 
 void FollowOddsHistory(AppContext& context) {

@@ -1,6 +1,6 @@
 // "専門紙風ｵｯｽﾞ出力": the odds display selection.
 
-#include "app/app_context.h"
+#include "app/only_window.h"
 #include "app/operations.h"
 #include "ui/qt_support.h"
 #include "ui/select_data.h"
@@ -15,21 +15,12 @@ constexpr int kHeightTwips = 3825;
 }  // namespace
 
 void OpenOddsSelection(AppContext& context) {
-  // One window at a time: opened again, it comes forward and looks at the folder again, so
-  // that files converted meanwhile offer their venue.
-  if (context.main_window != nullptr) {
-    if (auto* open = context.main_window->findChild<ui::SelectData*>()) {
-      open->OddsDataCheck();
-      open->show();
-      open->raise();
-      open->activateWindow();
-      return;
-    }
-  }
-  auto* dialog = new ui::SelectData(DialogContextOf(context), context.main_window);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->resize(ui::TwipsToPixels(kWidthTwips, kHeightTwips));
-  dialog->show();
+  // Opened again, it looks at the folder again, so that files converted meanwhile offer
+  // their venue.
+  const auto shown = ShowOnlyWindow<ui::SelectData>(context, [](ui::SelectData& dialog) {
+    dialog.resize(ui::TwipsToPixels(kWidthTwips, kHeightTwips));
+  });
+  if (!shown.created) shown.form.OddsDataCheck();
 }
 
 }  // namespace mirtote::app

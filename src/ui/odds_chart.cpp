@@ -19,20 +19,6 @@ namespace {
 // A race of one snapshot still gets an axis of some width around it.
 constexpr int kLonePointMargin = 5;  // minutes
 
-const char* KindCaption(history::OddsKind kind) {
-  switch (kind) {
-    case history::OddsKind::kWin:
-      return "単勝";
-    case history::OddsKind::kPlace:
-      return "複勝";
-    case history::OddsKind::kBracket:
-      return "枠連";
-    case history::OddsKind::kQuinella:
-      return "馬連";
-  }
-  return "";
-}
-
 // Colours far apart for neighbouring numbers: hues around the circle, two shades.
 QColor LineColour(size_t index, size_t count) {
   const int hue = static_cast<int>(index * 360 / std::max<size_t>(count, 1));
@@ -104,6 +90,20 @@ void AddDrops(QChart& chart, const history::OddsMovement& movement, const TimeSc
 
 }  // namespace
 
+const char* OddsKindCaption(history::OddsKind kind) {
+  switch (kind) {
+    case history::OddsKind::kWin:
+      return "単勝";
+    case history::OddsKind::kPlace:
+      return "複勝";
+    case history::OddsKind::kBracket:
+      return "枠連";
+    case history::OddsKind::kQuinella:
+      return "馬連";
+  }
+  return "";
+}
+
 void DrawOddsMovement(QChart& chart, const history::OddsMovement& movement, bool mark_drops) {
   chart.removeAllSeries();
   for (QAbstractAxis* axis : chart.axes()) {
@@ -112,7 +112,7 @@ void DrawOddsMovement(QChart& chart, const history::OddsMovement& movement, bool
   }
   const history::RaceInfo& race = movement.race;
   chart.setTitle(ToQString(history::RaceLabel(race.key) + " " + race.race_name + "  " +
-                           KindCaption(movement.kind)));
+                           OddsKindCaption(movement.kind)));
 
   const TimeScale time(race.key.date);
   auto* x = new QDateTimeAxis;

@@ -12,6 +12,9 @@ namespace mirtote::ui {
 // Object names of the chart's parts, for the window's tests and style.
 inline constexpr const char* kDropSeriesName = "急落";
 
+// "単勝", "複勝", "枠連", "馬連".
+const char* OddsKindCaption(history::OddsKind kind);
+
 // Replaces what `chart` shows with `movement`; `mark_drops` for the win odds.
 void DrawOddsMovement(QChart& chart, const history::OddsMovement& movement, bool mark_drops);
 

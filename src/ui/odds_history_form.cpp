@@ -78,10 +78,9 @@ const RaceSummary* LatestRace(const std::vector<RaceSummary>& races,
 
 // "20260510_東京11R_単勝.png"
 std::string ImageName(const history::OddsMovement& movement) {
-  static constexpr std::array<const char*, 4> kKindNames = {"単勝", "複勝", "枠連", "馬連"};
   const RaceKey& key = movement.race.key;
   return key.date + "_" + VenueName(key.venue) + std::to_string(key.race) + "R_" +
-         kKindNames[static_cast<size_t>(movement.kind)] + ".png";
+         OddsKindCaption(movement.kind) + ".png";
 }
 
 }  // namespace
@@ -195,25 +194,28 @@ void OddsHistoryForm::BuildControls() {
 }
 
 void OddsHistoryForm::Open() {
-  change_mark_ = -1;
-  Reload();
+  std::string error;
+  const auto store = OpenStore(error);
+  Reload(store.get(), error);
   follow_timer_->start();
+}
+
+std::unique_ptr<history::HistoryStore> OddsHistoryForm::OpenStore(std::string& error) const {
+  return history::HistoryStore::Open(history::HistoryPath(context_.session.start_folder),
+                                     history::HistoryStore::Mode::kRead, error);
 }
 
 void OddsHistoryForm::Follow() {
   // The store is looked at again when the running command ends (it may be writing to it).
   if (context_.command_running && context_.command_running()) return;
   std::string error;
-  auto store = history::HistoryStore::Open(history::HistoryPath(context_.session.start_folder),
-                                           history::HistoryStore::Mode::kRead, error);
+  const auto store = OpenStore(error);
   const long long mark = store ? store->ChangeMark(error) : -1;
-  if (mark != change_mark_) Reload();
+  if (mark != change_mark_) Reload(store.get(), error);
 }
 
-void OddsHistoryForm::Reload() {
-  std::string error;
+void OddsHistoryForm::Reload(history::HistoryStore* store, std::string error) {
   const auto path = history::HistoryPath(context_.session.start_folder);
-  auto store = history::HistoryStore::Open(path, history::HistoryStore::Mode::kRead, error);
   races_.clear();
   change_mark_ = -1;
   if (store) {

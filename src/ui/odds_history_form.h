@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,7 +52,9 @@ class OddsHistoryForm : public QDialog {
 
  private:
   void BuildControls();
-  void Reload();
+  std::unique_ptr<history::HistoryStore> OpenStore(std::string& error) const;
+  // Reads the choices from `store` (none: it could not be opened, for the reason `error`).
+  void Reload(history::HistoryStore* store, std::string error);
   // Fills the date, venue and race boxes from races_, choosing `wanted` where it exists.
   void FillChoices(const history::RaceKey& wanted);
   void FillVenues(const history::RaceKey& wanted);
